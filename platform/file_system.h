@@ -1,0 +1,54 @@
+// File access as the editor library sees it. Failures raise EInOutError carrying the
+// operating system's error number.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace wendax {
+
+class EInOutError : public std::runtime_error {
+public:
+    EInOutError(const std::string& message, int errorCode)
+        : std::runtime_error(message), FErrorCode(errorCode) {}
+    int ErrorCode() const { return FErrorCode; }
+
+private:
+    int FErrorCode;
+};
+
+class TFileReader {
+public:
+    virtual ~TFileReader() = default;  // closes the file
+    // Reads up to `size` bytes; returns 0 only at the end of the file.
+    virtual std::size_t Read(char* buffer, std::size_t size) = 0;
+};
+
+// Writes the new contents of a file beside it; the file itself changes only in Commit,
+// all at once. A writer destroyed without a successful Commit leaves the file untouched.
+class TFileReplacement {
+public:
+    virtual ~TFileReplacement() = default;
+    virtual void Write(std::string_view bytes) = 0;
+    // Makes the written bytes durable and puts them in place of the file. With a non-empty
+    // `backupName`, an existing old file is kept under that name (replacing any file there).
+    virtual void Commit(const std::string& backupName) = 0;
+};
+
+class TFileSystem {
+public:
+    virtual ~TFileSystem() = default;
+    virtual std::unique_ptr<TFileReader> OpenRead(const std::string& name) = 0;
+    // Prepares the replacement of `name`; a symbolic link is followed, so its target is
+    // replaced and the link stays.
+    virtual std::unique_ptr<TFileReplacement> Replace(const std::string& name) = 0;
+    virtual bool Exists(const std::string& name) = 0;
+};
+
+// The file system of this machine.
+TFileSystem& LocalFileSystem();
+
+}  // namespace wendax

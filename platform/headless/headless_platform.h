@@ -1,0 +1,51 @@
+// Platform services without a display, for tests and benchmarks: every call is recorded
+// or answered from fields a test sets.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/services.h"
+
+namespace wendax {
+
+class THeadlessPlatform : public TPlatformServices {
+public:
+    // Installs itself on construction and uninstalls on destruction.
+    THeadlessPlatform();
+    ~THeadlessPlatform() override;
+
+    void Beep() override { ++Beeps; }
+    void PushBusyCursor() override;
+    void PopBusyCursor() override { --BusyDepth; }
+
+    bool ClipboardHasText() override { return Clipboard.has_value(); }
+    std::optional<std::string> ClipboardText() override { return Clipboard; }
+    void SetClipboardText(std::string_view text) override { Clipboard = std::string(text); }
+
+    std::uint32_t TickCount() override { return Now; }
+    int HorzScrollBarHeight() override { return ScrollBarHeight; }
+    std::uint32_t CaretBlinkTime() override { return BlinkTime; }
+    void SetCaretBlinkTime(std::uint32_t ms) override { BlinkTime = ms; }
+    std::vector<std::string> FixedPitchFamilies() override { return FixedFamilies; }
+    void ShowErrorBox(std::string_view text) override { ErrorBoxes.emplace_back(text); }
+    TFileSystem& Files() override { return *FileSystem; }
+
+    int Beeps = 0;
+    int BusyDepth = 0;
+    int BusyShown = 0;  // how many times the busy cursor appeared
+    std::optional<std::string> Clipboard;
+    std::uint32_t Now = 0;
+    int ScrollBarHeight = 16;
+    std::uint32_t BlinkTime = 530;
+    std::vector<std::string> FixedFamilies{"Fixedsys", "Courier New", "Terminal"};
+    std::vector<std::string> ErrorBoxes;
+    TFileSystem* FileSystem;
+
+private:
+    TPlatformServices* FPrevious;
+};
+
+}  // namespace wendax

@@ -1,0 +1,58 @@
+// Process-wide platform services the editor library uses: sound, cursors, clipboard,
+// clock, system metrics, fonts and files. The host installs one implementation at start.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/file_system.h"
+
+namespace wendax {
+
+class TPlatformServices {
+public:
+    virtual ~TPlatformServices() = default;
+
+    virtual void Beep() = 0;
+
+    // The busy (hourglass) cursor shows while the count of pushes exceeds the pops.
+    virtual void PushBusyCursor() = 0;
+    virtual void PopBusyCursor() = 0;
+
+    // Plain 8-bit text; a text handed over by another program ends at its first NUL.
+    virtual bool ClipboardHasText() = 0;
+    virtual std::optional<std::string> ClipboardText() = 0;
+    virtual void SetClipboardText(std::string_view text) = 0;
+
+    virtual std::uint32_t TickCount() = 0;  // milliseconds, wrapping
+    virtual int HorzScrollBarHeight() = 0;  // pixels
+
+    virtual std::uint32_t CaretBlinkTime() = 0;  // milliseconds
+    virtual void SetCaretBlinkTime(std::uint32_t ms) = 0;
+
+    // Installed fixed-pitch font families, in the system's order.
+    virtual std::vector<std::string> FixedPitchFamilies() = 0;
+
+    // A modal error box with an OK button.
+    virtual void ShowErrorBox(std::string_view text) = 0;
+
+    virtual TFileSystem& Files() = 0;
+};
+
+// The installed services; installing replaces the previous ones (not owned).
+TPlatformServices& Platform();
+void InstallPlatform(TPlatformServices* services);
+
+// Shows the busy cursor for the lifetime of the object.
+class TBusyCursor {
+public:
+    TBusyCursor() { Platform().PushBusyCursor(); }
+    ~TBusyCursor() { Platform().PopBusyCursor(); }
+    TBusyCursor(const TBusyCursor&) = delete;
+    TBusyCursor& operator=(const TBusyCursor&) = delete;
+};
+
+}  // namespace wendax
