@@ -11,7 +11,7 @@
 namespace wendax {
 namespace {
 
-using testing::ParseEntries;
+using testkit::ParseEntries;
 
 std::string Markers(const std::string& keys, const std::string& command) {
     std::string text;

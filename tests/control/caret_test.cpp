@@ -39,7 +39,7 @@ class CaretFixture : public ::testing::Test {
 
     THeadlessPlatform platform;
     TOvcController controller;
-    testing::TTestControl control;
+    testkit::TTestControl control;
     THeadlessWindow window{control};
 };
 

@@ -12,8 +12,8 @@
 namespace wendax {
 namespace {
 
-using testing::ParseEntries;
-using testing::ParseKey;
+using testkit::ParseEntries;
+using testkit::ParseKey;
 
 constexpr TCommandCode kProbeCommand = 300;
 
@@ -217,8 +217,8 @@ TEST(TableOrder, AOneKeyEntryOfAnEarlierTableHidesALaterSequence) {
     processor.Clear();
     processor.CreateTable("A", true);
     processor.CreateTable("B", true);
-    processor.AddCommand("A", testing::ParseEntry("Ctrl+Q ccDelLine"));
-    processor.AddCommand("B", testing::ParseEntry("Ctrl+Q,S ccHome"));
+    processor.AddCommand("A", testkit::ParseEntry("Ctrl+Q ccDelLine"));
+    processor.AddCommand("B", testkit::ParseEntry("Ctrl+Q,S ccHome"));
     EXPECT_EQ(processor.TranslateKeyMessage(ParseKey("Ctrl+Q")), ccDelLine);
     EXPECT_EQ(processor.TranslateKeyMessage(ParseKey("S")), ccUnmapped);
 }
@@ -231,7 +231,7 @@ TEST(TableOrder, InactiveTablesAreNeverConsultedNotEvenForASecondKey) {
     for (const CommandRec& e : ParseEntries("Ctrl+Q,X ccDelEol; Ctrl+W ccScrollUp; Left ccLeft")) {
         processor.AddCommand("Off", e);
     }
-    processor.AddCommand("On", testing::ParseEntry("Ctrl+Q,S ccHome"));
+    processor.AddCommand("On", testkit::ParseEntry("Ctrl+Q,S ccHome"));
     EXPECT_EQ(processor.TranslateKeyMessage(ParseKey("Ctrl+W")), ccUnmapped);
     EXPECT_EQ(processor.TranslateKeyMessage(ParseKey("Left")), ccUnmapped);
     EXPECT_EQ(processor.TranslateKeyMessage(ParseKey("Ctrl+Q")), ccPendingSequence);

@@ -10,9 +10,9 @@
 namespace wendax {
 namespace {
 
-using testing::ParseEntries;
-using testing::ParseEntry;
-using testing::TTempDir;
+using testkit::ParseEntries;
+using testkit::ParseEntry;
+using testkit::TTempDir;
 
 TEST(CommandRec, KeySequenceIsTheFourBytesLittleEndian) {
     EXPECT_EQ(ParseEntry("Ctrl+Z ccUndo").KeySequence(), 1114u);

@@ -12,7 +12,7 @@
 namespace wendax {
 namespace {
 
-using testing::TTestControl;
+using testkit::TTestControl;
 
 TEST(Controller, StartsWithBuiltinTablesEpoch1900InsertModeAndNoPendingError) {
     const TOvcController controller;

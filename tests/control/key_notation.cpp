@@ -6,7 +6,7 @@
 
 #include "control/library_messages.h"
 
-namespace wendax::testing {
+namespace wendax::testkit {
 
 namespace {
 
@@ -75,4 +75,4 @@ std::vector<CommandRec> ParseEntries(std::string_view text) {
     return entries;
 }
 
-}  // namespace wendax::testing
+}  // namespace wendax::testkit

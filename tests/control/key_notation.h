@@ -9,7 +9,7 @@
 #include "control/command_rec.h"
 #include "platform/virtual_keys.h"
 
-namespace wendax::testing {
+namespace wendax::testkit {
 
 // One key with modifiers: "Left", "Ctrl+Z", "Alt+Backspace", "F2", "7".
 TKeyMessage ParseKey(std::string_view text);
@@ -23,4 +23,4 @@ CommandRec ParseEntry(std::string_view text);
 // Entries separated by "; ".
 std::vector<CommandRec> ParseEntries(std::string_view text);
 
-}  // namespace wendax::testing
+}  // namespace wendax::testkit

@@ -15,8 +15,8 @@
 namespace wendax {
 namespace {
 
-using testing::ParseEntries;
-using testing::ParseEntry;
+using testkit::ParseEntries;
+using testkit::ParseEntry;
 
 TOvcCommandTable BuiltinCopy(std::string_view name) {
     TOvcCommandTable table;

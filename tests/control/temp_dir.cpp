@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-namespace wendax::testing {
+namespace wendax::testkit {
 
 TTempDir::TTempDir() {
     std::string pattern =
@@ -31,4 +31,4 @@ void TTempDir::Write(const std::string& file, const std::string& bytes) {
     std::ofstream(file, std::ios::binary) << bytes;
 }
 
-}  // namespace wendax::testing
+}  // namespace wendax::testkit

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-namespace wendax::testing {
+namespace wendax::testkit {
 
 class TTempDir {
   public:
@@ -21,4 +21,4 @@ class TTempDir {
     std::filesystem::path FPath;
 };
 
-}  // namespace wendax::testing
+}  // namespace wendax::testkit

@@ -4,7 +4,7 @@
 
 #include "control/ovc_base.h"
 
-namespace wendax::testing {
+namespace wendax::testkit {
 
 class TTestControl : public TOvcBase {
   public:
@@ -28,4 +28,4 @@ class TTestControl : public TOvcBase {
     void WindowCreated() override { ++WindowsCreated; }
 };
 
-}  // namespace wendax::testing
+}  // namespace wendax::testkit
