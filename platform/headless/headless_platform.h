@@ -12,7 +12,7 @@
 namespace wendax {
 
 class THeadlessPlatform : public TPlatformServices {
-  public:
+public:
     // Installs itself on construction and uninstalls on destruction.
     THeadlessPlatform();
     ~THeadlessPlatform() override;
@@ -44,7 +44,7 @@ class THeadlessPlatform : public TPlatformServices {
     std::vector<std::string> ErrorBoxes;
     TFileSystem* FileSystem;
 
-  private:
+private:
     TPlatformServices* FPrevious;
 };
 
