@@ -10,99 +10,106 @@
 namespace wendax {
 
 class EOvcException : public std::runtime_error {
-public:
+  public:
     explicit EOvcException(const std::string& message) : std::runtime_error(message) {}
 };
 
 // Memory for a change could not be obtained.
 class EOutOfMemory : public EOvcException {
-public:
+  public:
     EOutOfMemory() : EOvcException(LibraryMessage(lmOutOfMemory)) {}
 };
 
 class ENoTimersAvailable : public EOvcException {
-public:
+  public:
     ENoTimersAvailable() : EOvcException(LibraryMessage(lmNoTimersAvailable)) {}
 };
 
 class EControllerError : public EOvcException {
-public:
+  public:
     using EOvcException::EOvcException;
 };
 
 class ENoControllerAssigned : public EControllerError {
-public:
+  public:
     ENoControllerAssigned() : EControllerError(LibraryMessage(lmNoControllerAssigned)) {}
 };
 
 class ECmdProcessorError : public EOvcException {
-public:
+  public:
     using EOvcException::EOvcException;
 };
 
 class EDuplicateCommand : public ECmdProcessorError {
-public:
+  public:
     EDuplicateCommand() : ECmdProcessorError(LibraryMessage(lmDuplicateCommand)) {}
 };
 
 class ETableNotFound : public ECmdProcessorError {
-public:
+  public:
     ETableNotFound() : ECmdProcessorError(LibraryMessage(lmTableNotFound)) {}
 };
 
+// Stored command tables that cannot be read; `detail` says where and why.
+class EInvalidTableData : public ECmdProcessorError {
+  public:
+    explicit EInvalidTableData(const std::string& detail)
+        : ECmdProcessorError(LibraryMessage(lmInvalidTableData) + ": " + detail) {}
+};
+
 class EEntryFieldError : public EOvcException {
-public:
+  public:
     using EOvcException::EOvcException;
 };
 
 class EInvalidDataType : public EEntryFieldError {
-public:
+  public:
     using EEntryFieldError::EEntryFieldError;
 };
 
 class EInvalidPictureMask : public EEntryFieldError {
-public:
+  public:
     using EEntryFieldError::EEntryFieldError;
 };
 
 class EInvalidRangeValue : public EEntryFieldError {
-public:
+  public:
     using EEntryFieldError::EEntryFieldError;
 };
 
 // An editor failure with its 16-bit error code (0 for range errors).
 class EEditorError : public EOvcException {
-public:
+  public:
     EEditorError(const std::string& message, std::uint16_t code)
         : EOvcException(message), FErrorCode(code) {}
     std::uint16_t ErrorCode() const { return FErrorCode; }
 
-private:
+  private:
     std::uint16_t FErrorCode;
 };
 
 class EInvalidLineOrCol : public EEditorError {
-public:
+  public:
     EInvalidLineOrCol() : EEditorError(LibraryMessage(lmInvalidLineOrCol), 0) {}
 };
 
 class EInvalidLineOrPara : public EEditorError {
-public:
+  public:
     EInvalidLineOrPara() : EEditorError(LibraryMessage(lmInvalidLineOrPara), 0) {}
 };
 
 class EFixedFontError : public EOvcException {
-public:
+  public:
     using EOvcException::EOvcException;
 };
 
 class EInvalidFixedFont : public EFixedFontError {
-public:
+  public:
     EInvalidFixedFont() : EFixedFontError(LibraryMessage(lmInvalidFixedFont)) {}
 };
 
 class EInvalidFontParam : public EFixedFontError {
-public:
+  public:
     EInvalidFontParam() : EFixedFontError(LibraryMessage(lmInvalidFontParam)) {}
 };
 

@@ -26,6 +26,7 @@ enum TLibraryMessage : int {
     lmInvalidFontParam,
     lmUserCommand,        // "ccUser"
     lmUserCommandNumber,  // "ccUser%d"
+    lmInvalidTableData,   // stored command tables that cannot be read
 
     // Command names: lmCommandNameBase + command code, for codes 0..75.
     lmCommandNameBase = 33768,
@@ -33,6 +34,9 @@ enum TLibraryMessage : int {
 
 // The text of a message; an identifier without a text gives an empty string.
 std::string LibraryMessage(int id);
+
+// The display name of a command code ("ccHome"); codes without a name give an empty string.
+std::string CommandName(int code);
 
 // The text for an editor error code; codes without a text of their own give the
 // "Unknown Error condition" text.

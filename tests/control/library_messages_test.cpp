@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "control/command_codes.h"
 #include "control/exceptions.h"
 #include "engine/editor_errors.h"
 
@@ -23,6 +26,38 @@ TEST(LibraryMessages, RangeErrorsAreEditorErrorsWithCodeZero) {
     }
     EXPECT_STREQ(EInvalidFontParam().what(),
                  "Invalid font assignemnt. Font must be a TFont or TOvcFixedFont");
+}
+
+TEST(LibraryMessages, CommandNamesFollowTheCommandCodes) {
+    EXPECT_EQ(LibraryMessage(33768 + ccNone), "ccNone");
+    EXPECT_EQ(LibraryMessage(33768 + 42), "ccHome");
+    EXPECT_EQ(LibraryMessage(33768 + ccGotoMarker(0)), "ccGotoMarker0");
+    EXPECT_EQ(LibraryMessage(33768 + ccSetMarker(9)), "ccSetMarker9");
+    EXPECT_EQ(LibraryMessage(33768 + ccWordRight), "ccWordRight");
+    EXPECT_EQ(LibraryMessage(33768 + 76), "");
+    EXPECT_EQ(CommandName(ccTableEdit), "ccTableEdit");
+    EXPECT_EQ(CommandName(ccInsertChar), "");
+    EXPECT_EQ(CommandName(-1), "");
+    EXPECT_EQ(LibraryMessage(lmUserCommand), "ccUser");
+    EXPECT_EQ(LibraryMessage(-2147483647 - 1), "");
+}
+
+TEST(LibraryMessages, EveryNamedCommandHasADistinctName) {
+    std::set<std::string> names;
+    for (int code = 0; code <= ccLastNamedCommand; ++code) {
+        const std::string name = CommandName(code);
+        EXPECT_EQ(name.rfind("cc", 0), 0u) << code;
+        names.insert(name);
+    }
+    EXPECT_EQ(names.size(), 76u);
+}
+
+TEST(LibraryMessages, CommandProcessorErrorsCarryTheirTexts) {
+    EXPECT_STREQ(ETableNotFound().what(),
+                 "Command table not found or command table index out of range");
+    EXPECT_STREQ(ENoTimersAvailable().what(), "No Window's timers are available");
+    EXPECT_STREQ(EInvalidTableData("line 2: bad").what(),
+                 "Invalid command table data: line 2: bad");
 }
 
 }  // namespace
