@@ -40,9 +40,16 @@ void TMainMenu::PairWithTwin(QAction& hidden, const QString& twinName) {
     QAction* twin = FItems.value(twinName);
     Q_ASSERT(twin != nullptr);  // the table lists a twin before its hidden item
     hidden.setVisible(false);
-    hidden.setEnabled(twin->isEnabled());
-    connect(twin, &QAction::enabledChanged, &hidden, &QAction::setEnabled);
-    connect(&hidden, &QAction::triggered, twin, &QAction::trigger);
+    FTwins.insert(&hidden, twin);
+}
+
+QAction& TMainMenu::CommandItem(QAction& item) const {
+    QAction* twin = FTwins.value(&item);
+    return twin != nullptr ? *twin : item;
+}
+
+bool TMainMenu::IsEnabled(QAction& item) const {
+    return CommandItem(item).isEnabled();
 }
 
 QMenu* TMainMenu::Menu(const QString& name) const {

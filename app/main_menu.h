@@ -18,8 +18,9 @@ namespace wendax {
 class TMainMenu : public QObject {
     Q_OBJECT
   public:
-    // Fills `bar` with every menu and item of the table. Items start enabled; hidden
-    // items are invisible and keep the enabled state of their visible twin.
+    // Fills `bar` with every menu and item of the table. Items start enabled. Hidden items
+    // are invisible, which keeps them disabled for Qt; they stand for their visible twin,
+    // whose enabled state and command they share.
     explicit TMainMenu(QMenuBar& bar);
 
     // A top-level menu (MI_File ...) or nullptr.
@@ -30,6 +31,10 @@ class TMainMenu : public QObject {
     const std::vector<QMenu*>& Menus() const { return FMenus; }
     // The top-level menu holding `item`, or nullptr.
     QMenu* TopMenuOf(const QAction* item) const;
+    // The item whose command `item` runs: the visible twin of a hidden item, else itself.
+    QAction& CommandItem(QAction& item) const;
+    // Whether `item` can run now (for a hidden item: whether its twin can).
+    bool IsEnabled(QAction& item) const;
     // Every item with a shortcut, hidden ones included.
     std::vector<QAction*> ShortcutItems() const;
 
@@ -43,6 +48,7 @@ class TMainMenu : public QObject {
 
     std::vector<QMenu*> FMenus;
     QHash<QString, QAction*> FItems;
+    QHash<const QAction*, QAction*> FTwins;  // hidden item -> visible twin
     QHash<const QMenu*, std::function<void()>> FOpeningHandlers;
 };
 

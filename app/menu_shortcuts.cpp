@@ -28,7 +28,8 @@ QAction* TMenuShortcuts::ItemFor(const QKeyEvent& event) const {
 
 void TMenuShortcuts::Dispatch(QAction& item) {
     if (QMenu* menu = FMenu.TopMenuOf(&item)) FMenu.RunOpeningHandler(menu);
-    if (item.isEnabled()) item.trigger();
+    QAction& command = FMenu.CommandItem(item);
+    if (command.isEnabled()) command.trigger();
 }
 
 bool TMenuShortcuts::IsInWindow(QObject* receiver) const {

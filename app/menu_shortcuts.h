@@ -28,7 +28,7 @@ class TMenuShortcuts : public QObject {
 
     // The item bound to the key of `event`, or nullptr.
     QAction* ItemFor(const QKeyEvent& event) const;
-    // Refreshes the item's menu and runs the item when it is enabled.
+    // Refreshes the item's menu and runs the item's command when it is enabled.
     void Dispatch(QAction& item);
 
   protected:
