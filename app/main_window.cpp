@@ -104,8 +104,8 @@ void TFM_Main::BuildMenu() {
             &QWidget::close);
 }
 
-// Mends two things the settings may name that this desktop lacks: a font face that is no
-// installed fixed-pitch family becomes the desktop's fixed font (and is saved so).
+// A font face that is no installed fixed-pitch family on this desktop becomes the
+// desktop's fixed font, and the settings keep that name from now on.
 void TFM_Main::LoadSettingsFile() {
     FSettings = LoadSettings(ReadSettingsFile(FIniFileName), ToFileName(FProgramDir));
     FSettings.SFontName = InstalledFixedFamily(FSettings.SFontName);
