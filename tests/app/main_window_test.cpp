@@ -481,6 +481,20 @@ TEST_F(MainWindow, Screenshot) {
     file->hide();
 }
 
+TEST_F(MainWindow, DoubleClickingTheMaximisedChildsIconInTheMenuBarClosesIt) {
+    const QString a = MakeFile(QStringLiteral("a.txt"));
+    const QString b = MakeFile(QStringLiteral("b.txt"));
+    Start({a, b});
+    QApplication::setActiveWindow(FFrame.get());
+    FFrame->MdiArea().currentSubWindow()->showMaximized();
+    QCoreApplication::processEvents();
+    QWidget* icon = FFrame->menuBar()->cornerWidget(Qt::TopLeftCorner);
+    ASSERT_NE(icon, nullptr);
+    QTest::mouseDClick(icon, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Windows(), QStringList{a});
+}
+
 TEST(ProgramWindows, SixWindowsAreCreatedInOrderAndOnlyTheMainWindowShows) {
     TScriptedDialogs dialogs;
     QTemporaryDir dir;
