@@ -58,7 +58,11 @@ TFM_Main::TFM_Main(const TMainWindowSetup& setup, TDialogs& dialogs)
     UpdateCommandStates();
 }
 
-TFM_Main::~TFM_Main() = default;
+// The MDI area may report a change of the active child while the base class deletes it;
+// by then this window is no longer whole, so it stops listening first.
+TFM_Main::~TFM_Main() {
+    disconnect(FMdiArea, nullptr, this, nullptr);
+}
 
 void TFM_Main::BuildBands() {
     FSpeedbar = new QToolBar(this);
