@@ -5,28 +5,27 @@
 
 namespace wendax {
 
-std::string ChooseFixedFamily(const std::string& name, const QStringList& fixedFamilies,
+std::string ChooseFixedFamily(const std::string& name, const QStringList& families,
+                              const std::function<bool(const QString&)>& isFixedPitch,
                               const std::string& fallback) {
     const QString wanted = QString::fromStdString(name);
-    for (const QString& family : fixedFamilies)
-        if (family.compare(wanted, Qt::CaseInsensitive) == 0) return family.toStdString();
+    for (const QString& family : families)
+        if (family.compare(wanted, Qt::CaseInsensitive) == 0 && isFixedPitch(family))
+            return family.toStdString();
     return fallback;
-}
-
-QStringList InstalledFixedFamilies() {
-    QStringList result;
-    for (const QString& family : QFontDatabase::families())
-        if (QFontDatabase::isFixedPitch(family)) result << family;
-    return result;
 }
 
 std::string SystemFixedFamily() {
     return QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family().toStdString();
 }
 
+// Only the family of that name is asked whether it is fixed-pitch: asking every installed
+// family would cost a desktop with many fonts a noticeable start-up delay.
 std::string InstalledFixedFamily(const std::string& name) {
-    const QStringList installed = InstalledFixedFamilies();
-    const std::string chosen = ChooseFixedFamily(name, installed, {});
+    const auto isFixedPitch = [](const QString& family) {
+        return QFontDatabase::isFixedPitch(family);
+    };
+    const std::string chosen = ChooseFixedFamily(name, QFontDatabase::families(), isFixedPitch, {});
     return chosen.empty() ? SystemFixedFamily() : chosen;
 }
 

@@ -5,17 +5,18 @@
 
 #include <QFont>
 #include <QStringList>
+#include <functional>
 #include <string>
 
 namespace wendax {
 
-// `name` spelt as installed when it is one of `fixedFamilies` (letter case ignored),
-// else `fallback`.
-std::string ChooseFixedFamily(const std::string& name, const QStringList& fixedFamilies,
+// `name` spelt as installed when it is one of `families` (letter case ignored) and
+// `isFixedPitch` says that family is, else `fallback`.
+std::string ChooseFixedFamily(const std::string& name, const QStringList& families,
+                              const std::function<bool(const QString&)>& isFixedPitch,
                               const std::string& fallback);
 
-// The installed fixed-pitch families, and the family the desktop's fixed font resolves to.
-QStringList InstalledFixedFamilies();
+// The family the desktop's fixed-pitch font resolves to.
 std::string SystemFixedFamily();
 
 // Replaces `name` when it does not name an installed fixed-pitch family.

@@ -8,16 +8,23 @@
 namespace wendax {
 namespace {
 
-TEST(FixedFamily, AnInstalledFixedFamilyIsKeptAsInstalled) {
-    const QStringList installed{QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Courier")};
-    EXPECT_EQ(ChooseFixedFamily("dejavu sans mono", installed, "Fallback"), "DejaVu Sans Mono");
-    EXPECT_EQ(ChooseFixedFamily("Courier", installed, "Fallback"), "Courier");
+const QStringList kInstalled{QStringLiteral("DejaVu Sans"), QStringLiteral("DejaVu Sans Mono"),
+                             QStringLiteral("Courier")};
+
+bool IsFixed(const QString& family) {
+    return family != QStringLiteral("DejaVu Sans");
 }
 
-TEST(FixedFamily, AnyOtherNameTakesTheFallback) {
-    const QStringList installed{QStringLiteral("DejaVu Sans Mono")};
-    EXPECT_EQ(ChooseFixedFamily("Fixedsys", installed, "Fallback"), "Fallback");
-    EXPECT_EQ(ChooseFixedFamily("", installed, "Fallback"), "Fallback");
+TEST(FixedFamily, AnInstalledFixedFamilyIsKeptAsInstalled) {
+    EXPECT_EQ(ChooseFixedFamily("dejavu sans mono", kInstalled, IsFixed, "Fallback"),
+              "DejaVu Sans Mono");
+    EXPECT_EQ(ChooseFixedFamily("Courier", kInstalled, IsFixed, "Fallback"), "Courier");
+}
+
+TEST(FixedFamily, AMissingOrProportionalFamilyTakesTheFallback) {
+    EXPECT_EQ(ChooseFixedFamily("Fixedsys", kInstalled, IsFixed, "Fallback"), "Fallback");
+    EXPECT_EQ(ChooseFixedFamily("DejaVu Sans", kInstalled, IsFixed, "Fallback"), "Fallback");
+    EXPECT_EQ(ChooseFixedFamily("", kInstalled, IsFixed, "Fallback"), "Fallback");
 }
 
 TEST(FixedFamily, OnThisDesktopAMissingFaceBecomesTheSystemFixedFont) {
