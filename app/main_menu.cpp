@@ -8,32 +8,32 @@
 namespace wendax {
 
 TMainMenu::TMainMenu(QMenuBar& bar) : QObject(&bar) {
-    for (const TMenuSpec& spec : MainMenuTable())
-        FMenus.push_back(AddMenu(bar, spec));
+    for (const TMenuRow& row : MainMenuTable())
+        FMenus.push_back(AddMenu(bar, row));
 }
 
-QMenu* TMainMenu::AddMenu(QMenuBar& bar, const TMenuSpec& spec) {
-    QMenu* menu = bar.addMenu(QString::fromLatin1(spec.Caption));
-    menu->setObjectName(QString::fromLatin1(spec.Name));
-    menu->menuAction()->setObjectName(QString::fromLatin1(spec.Name));
-    menu->menuAction()->setStatusTip(QString::fromLatin1(spec.Hint));
-    for (const TMenuItemSpec& item : spec.Items)
+QMenu* TMainMenu::AddMenu(QMenuBar& bar, const TMenuRow& row) {
+    QMenu* menu = bar.addMenu(QString::fromLatin1(row.Caption));
+    menu->setObjectName(QString::fromLatin1(row.Name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(row.Name));
+    menu->menuAction()->setStatusTip(QString::fromLatin1(row.Hint));
+    for (const TMenuItemRow& item : row.Items)
         AddItem(*menu, item);
     connect(menu, &QMenu::aboutToShow, this, [this, menu] { RunOpeningHandler(menu); });
     return menu;
 }
 
-void TMainMenu::AddItem(QMenu& menu, const TMenuItemSpec& spec) {
-    QAction* item = spec.Caption == nullptr ? menu.addSeparator()
-                                            : menu.addAction(QString::fromLatin1(spec.Caption));
-    const QString name = QString::fromLatin1(spec.Name);
+void TMainMenu::AddItem(QMenu& menu, const TMenuItemRow& row) {
+    QAction* item = row.Caption == nullptr ? menu.addSeparator()
+                                           : menu.addAction(QString::fromLatin1(row.Caption));
+    const QString name = QString::fromLatin1(row.Name);
     item->setObjectName(name);
-    item->setStatusTip(QString::fromLatin1(spec.Hint));
-    item->setShortcut(QKeySequence(QString::fromLatin1(spec.Shortcut)));
+    item->setStatusTip(QString::fromLatin1(row.Hint));
+    item->setShortcut(QKeySequence(QString::fromLatin1(row.Shortcut)));
     // Shortcuts are dispatched by TMenuShortcuts, never by Qt's own shortcut map.
     item->setShortcutContext(Qt::WidgetShortcut);
     FItems.insert(name, item);
-    if (spec.TwinOf != nullptr) PairWithTwin(*item, QString::fromLatin1(spec.TwinOf));
+    if (row.TwinOf != nullptr) PairWithTwin(*item, QString::fromLatin1(row.TwinOf));
 }
 
 void TMainMenu::PairWithTwin(QAction& hidden, const QString& twinName) {

@@ -42,8 +42,8 @@ class TMainMenu : public QObject {
     void RunOpeningHandler(QMenu* menu);
 
   private:
-    QMenu* AddMenu(QMenuBar& bar, const struct TMenuSpec& spec);
-    void AddItem(QMenu& menu, const struct TMenuItemSpec& spec);
+    QMenu* AddMenu(QMenuBar& bar, const struct TMenuRow& row);
+    void AddItem(QMenu& menu, const struct TMenuItemRow& row);
     void PairWithTwin(QAction& hidden, const QString& twinName);
 
     std::vector<QMenu*> FMenus;

@@ -3,7 +3,7 @@
 namespace wendax {
 namespace {
 
-TMenuSpec FileMenu() {
+TMenuRow FileMenu() {
     return {"MI_File",
             "&File",
             "File related commands",
@@ -28,7 +28,7 @@ TMenuSpec FileMenu() {
             }};
 }
 
-TMenuSpec EditMenu() {
+TMenuRow EditMenu() {
     return {
         "MI_Edit",
         "&Edit",
@@ -53,7 +53,7 @@ TMenuSpec EditMenu() {
         }};
 }
 
-TMenuSpec SearchMenu() {
+TMenuRow SearchMenu() {
     return {
         "MI_Search",
         "&Search",
@@ -68,7 +68,7 @@ TMenuSpec SearchMenu() {
         }};
 }
 
-TMenuSpec OptionsMenu() {
+TMenuRow OptionsMenu() {
     return {"MI_Options",
             "&Options",
             "Set Wendax options",
@@ -82,7 +82,7 @@ TMenuSpec OptionsMenu() {
             }};
 }
 
-TMenuSpec WindowMenu() {
+TMenuRow WindowMenu() {
     return {"MI_Window",
             "&Window",
             "Window related commands",
@@ -101,7 +101,7 @@ TMenuSpec WindowMenu() {
             }};
 }
 
-TMenuSpec HelpMenu() {
+TMenuRow HelpMenu() {
     return {"MI_Help",
             "&Help",
             "Help screen and About box",
@@ -113,9 +113,9 @@ TMenuSpec HelpMenu() {
 
 }  // namespace
 
-const std::vector<TMenuSpec>& MainMenuTable() {
-    static const std::vector<TMenuSpec> table = {FileMenu(),    EditMenu(),   SearchMenu(),
-                                                 OptionsMenu(), WindowMenu(), HelpMenu()};
+const std::vector<TMenuRow>& MainMenuTable() {
+    static const std::vector<TMenuRow> table = {FileMenu(),    EditMenu(),   SearchMenu(),
+                                                OptionsMenu(), WindowMenu(), HelpMenu()};
     return table;
 }
 

@@ -7,7 +7,7 @@
 
 namespace wendax {
 
-struct TMenuItemSpec {
+struct TMenuItemRow {
     const char* Name;           // object name, MI_...
     const char* Caption;        // nullptr for a separator
     const char* Shortcut = "";  // portable key text, e.g. "Ctrl+O"
@@ -15,14 +15,14 @@ struct TMenuItemSpec {
     const char* TwinOf = nullptr;  // set on a hidden item: the name of its visible twin
 };
 
-struct TMenuSpec {
+struct TMenuRow {
     const char* Name;
     const char* Caption;
     const char* Hint;
-    std::vector<TMenuItemSpec> Items;
+    std::vector<TMenuItemRow> Items;
 };
 
 // The top-level menus from left to right, each with its items from top to bottom.
-const std::vector<TMenuSpec>& MainMenuTable();
+const std::vector<TMenuRow>& MainMenuTable();
 
 }  // namespace wendax
