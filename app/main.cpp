@@ -1,6 +1,5 @@
-#include <cstdio>
+#include "app/program.h"
 
-int main() {
-    std::puts("Wendax 32: the application window is not built yet.");
-    return 0;
+int main(int argc, char** argv) {
+    return wendax::RunProgram(argc, argv);
 }

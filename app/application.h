@@ -1,0 +1,28 @@
+// The program's application object: its name, title and icon, and the last resort for a
+// failure that no command caught, which is shown in an error box captioned with the
+// program's title while the program goes on.
+#pragma once
+
+#include <QApplication>
+
+namespace wendax {
+
+class TDialogs;
+
+class TWendaxApplication : public QApplication {
+    Q_OBJECT
+  public:
+    TWendaxApplication(int& argc, char** argv);
+
+    // The failure box goes through `dialogs` (not owned; null shows nothing).
+    void SetFailureDialogs(TDialogs* dialogs) { FDialogs = dialogs; }
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+  private:
+    void ShowFailure(const QString& message);
+
+    TDialogs* FDialogs = nullptr;
+};
+
+}  // namespace wendax

@@ -1,0 +1,26 @@
+// What the editor windows give the main window. The main window owns the MDI area and
+// the steps around opening a file (messages, recent files, untitled numbers); the
+// editor windows create, load and question their own MDI children.
+#pragma once
+
+#include <QString>
+
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace wendax {
+
+class TEditorWindows {
+  public:
+    virtual ~TEditorWindows() = default;
+
+    // Creates an editor window in `area`, captioned `fileName`, and activates it; with
+    // `isNew` it starts with an empty text, otherwise it loads the file. False when
+    // loading failed; that window is then closed again and nothing is reported.
+    virtual bool CreateEditorWindow(QMdiArea& area, const QString& fileName, bool isNew) = 0;
+
+    // Asks whether `window` may close (a modified file asks the user) without closing it.
+    virtual bool CloseQuery(QMdiSubWindow& window) = 0;
+};
+
+}  // namespace wendax

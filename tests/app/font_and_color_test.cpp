@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+
+#include "app/font_choice.h"
+#include "app/system_colors.h"
+
+namespace wendax {
+namespace {
+
+const QStringList kInstalled{QStringLiteral("DejaVu Sans"), QStringLiteral("DejaVu Sans Mono"),
+                             QStringLiteral("Courier")};
+
+bool IsFixed(const QString& family) {
+    return family != QStringLiteral("DejaVu Sans");
+}
+
+TEST(FixedFamily, AnInstalledFixedFamilyIsKeptAsInstalled) {
+    EXPECT_EQ(ChooseFixedFamily("dejavu sans mono", kInstalled, IsFixed, "Fallback"),
+              "DejaVu Sans Mono");
+    EXPECT_EQ(ChooseFixedFamily("Courier", kInstalled, IsFixed, "Fallback"), "Courier");
+}
+
+TEST(FixedFamily, AMissingOrProportionalFamilyTakesTheFallback) {
+    EXPECT_EQ(ChooseFixedFamily("Fixedsys", kInstalled, IsFixed, "Fallback"), "Fallback");
+    EXPECT_EQ(ChooseFixedFamily("DejaVu Sans", kInstalled, IsFixed, "Fallback"), "Fallback");
+    EXPECT_EQ(ChooseFixedFamily("", kInstalled, IsFixed, "Fallback"), "Fallback");
+}
+
+TEST(FixedFamily, OnThisDesktopAMissingFaceBecomesTheSystemFixedFont) {
+    const std::string chosen = InstalledFixedFamily("Fixedsys");
+    EXPECT_EQ(chosen, SystemFixedFamily());
+    EXPECT_FALSE(chosen.empty());
+    // The name actually used resolves to itself, so it stays the same from run to run.
+    EXPECT_EQ(InstalledFixedFamily(chosen), chosen);
+}
+
+TEST(FixedFamily, FontsTakeSizeAndStyle) {
+    const QFont font = MakeFont(SystemFixedFamily(), 13, true, true);
+    EXPECT_EQ(font.pointSize(), 13);
+    EXPECT_TRUE(font.bold());
+    EXPECT_TRUE(font.italic());
+}
+
+TEST(SystemColors, FixedColoursAreBlueGreenRed) {
+    const QPalette palette;
+    EXPECT_EQ(ToQColor(0x808000, palette), QColor(0, 128, 128));  // teal
+    EXPECT_EQ(ToQColor(0x0000FF, palette), QColor(255, 0, 0));
+    EXPECT_EQ(ToQColor(0xC0C0C0, palette), QColor(192, 192, 192));
+}
+
+TEST(SystemColors, SystemColoursFollowTheDesktopPalette) {
+    QPalette palette;
+    palette.setColor(QPalette::Active, QPalette::Dark, QColor(1, 2, 3));
+    palette.setColor(QPalette::Active, QPalette::Base, QColor(4, 5, 6));
+    palette.setColor(QPalette::Active, QPalette::Text, QColor(7, 8, 9));
+    palette.setColor(QPalette::Active, QPalette::Highlight, QColor(10, 11, 12));
+    EXPECT_EQ(ToQColor(SystemColor(sciAppWorkspace), palette), QColor(1, 2, 3));
+    EXPECT_EQ(ToQColor(SystemColor(sciWindow), palette), QColor(4, 5, 6));
+    EXPECT_EQ(ToQColor(SystemColor(sciWindowText), palette), QColor(7, 8, 9));
+    EXPECT_EQ(ToQColor(SystemColor(sciHighlight), palette), QColor(10, 11, 12));
+    EXPECT_EQ(ToQColor(kSystemColorBase + 200, palette), QColor(4, 5, 6));
+}
+
+}  // namespace
+}  // namespace wendax
