@@ -33,11 +33,8 @@ void TQtDrawingSurface::TextOut(int x, int y, const TRect& opaque, std::string_v
                                 TColor fore, TColor back) {
     if (opaque.IsEmpty()) return;
     if (!FFont) SelectFont(TFontSpec{});
-    const QRect box = ToQRect(opaque);
-    FPainter.fillRect(box, ResolveColor(back, FPalette));
-    FPainter.setClipRect(box);
-    FFont->DrawBytes(FPainter, QPoint(x, y), text, ResolveColor(fore, FPalette));
-    FPainter.setClipping(false);
+    FFont->DrawOpaque(FPainter, QPoint(x, y), ToQRect(opaque), text, ResolveColor(fore, FPalette),
+                      ResolveColor(back, FPalette));
 }
 
 void TQtDrawingSurface::DrawBitmap(const TBitmap& bitmap, const TRect& source, TPoint dest) {

@@ -67,7 +67,10 @@ TTextMetrics MeasureFont(const QFont& font) {
 }  // namespace
 
 TQtScreenFont::TQtScreenFont(const TFontSpec& spec)
-    : FSpec(spec), FFont(ResolveFont(spec)), FMetrics(MeasureFont(FFont)) {
+    : FSpec(spec),
+      FFont(ResolveFont(spec)),
+      FMetrics(MeasureFont(FFont)),
+      FTiles(QSize(FMetrics.AveCharWidth, FMetrics.Height)) {
     FFaces.push_back(QRawFont::fromFont(FFont));
     for (int byte = 0; byte < 256; ++byte)
         ResolveGlyph(static_cast<std::uint8_t>(byte));
@@ -131,6 +134,17 @@ QPainterPath TQtScreenFont::MakePicture(std::uint8_t byte) const {
         path.addText(origin, small, name.mid(i, 1));
     }
     return path;
+}
+
+void TQtScreenFont::DrawOpaque(QPainter& painter, QPoint topLeft, const QRect& opaque,
+                               std::string_view bytes, const QColor& fore,
+                               const QColor& back) const {
+    if (!FFont.italic() && painter.deviceTransform().type() <= QTransform::TxTranslate)
+        return FTiles.DrawOpaque(*this, painter, topLeft, opaque, bytes, fore, back);
+    painter.fillRect(opaque, back);
+    painter.setClipRect(opaque);
+    DrawBytes(painter, topLeft, bytes, fore);
+    painter.setClipping(false);
 }
 
 void TQtScreenFont::DrawBytes(QPainter& painter, QPoint topLeft, std::string_view bytes,

@@ -14,6 +14,7 @@
 #include <QRawFont>
 
 #include "platform/geometry.h"
+#include "platform/qt/qt_glyph_tiles.h"
 
 class QColor;
 class QPainter;
@@ -29,7 +30,13 @@ class TQtScreenFont {
     const QFont& Font() const { return FFont; }
     const TTextMetrics& Metrics() const { return FMetrics; }
 
-    // Draws `bytes` cell by cell with the top left of the first cell at `topLeft`.
+    // Fills `opaque` with `back` and draws `bytes` over it, cut to `opaque`, with the top
+    // left of the first cell at `topLeft`. Upright fonts on an unscaled painter copy
+    // pre-drawn cells; others draw their glyphs, which may then reach over a cell's edge.
+    void DrawOpaque(QPainter& painter, QPoint topLeft, const QRect& opaque, std::string_view bytes,
+                    const QColor& fore, const QColor& back) const;
+
+    // Draws the glyphs of `bytes` cell by cell with the first cell's top left at `topLeft`.
     void DrawBytes(QPainter& painter, QPoint topLeft, std::string_view bytes,
                    const QColor& color) const;
 
@@ -57,6 +64,7 @@ class TQtScreenFont {
     std::vector<QRawFont> FFaces;  // [0] is the font itself, the rest fallbacks
     std::array<TGlyphSource, 256> FGlyphs;
     std::array<QPainterPath, 256> FPictures;  // set for bytes of kPictureFace
+    mutable TQtGlyphTiles FTiles;
 };
 
 }  // namespace wendax

@@ -17,6 +17,7 @@ constexpr TColor kBlack = 0x00000000;
 constexpr TColor kNavy = 0x00800000;  // 0x00BBGGRR
 constexpr TColor kRed = 0x000000FF;
 const TFontSpec kFont{"DejaVu Sans Mono", 11, false, false};
+const TFontSpec kItalic{"DejaVu Sans Mono", 11, false, true};
 
 // Draws a small editor-like picture: a margin with a glyph, text rows with a highlighted
 // run, system colours, control bytes and a clipped run.
@@ -49,6 +50,15 @@ class TSampleClient : public TRecordingClient {
         const TRect cut{Cell(0), Row(4), Cell(3), Row(5)};
         surface.TextOut(Cell(0), Row(4), cut, "WWWWWW", kBlack, kWhite);
         surface.FillRect({Cell(10), Row(4), Cell(14), Row(5)}, kRed);
+        surface.TextOut(Cell(20), Row(4), {Cell(22) + 3, Row(4), Cell(25), Row(5)}, "ABCDEFG",
+                        kBlack, kWhite);
+        surface.SelectFont(kItalic);
+        Run(surface, 5, 0, "Italic", kBlack, kWhite);
+        surface.TextOut(Cell(10), Row(5), {Cell(10), Row(5), Cell(12), Row(6)}, "WWWW", kBlack,
+                        kWhite);
+        surface.SelectFont(kFont);
+        for (int pair = 0; pair < 20; ++pair)
+            Run(surface, 6, pair, "X", kWhite, static_cast<TColor>(pair * 10 + 40));
     }
 
     void Run(TDrawingSurface& surface, int row, int column, std::string_view text, TColor fore,
@@ -64,7 +74,7 @@ class QtPaint : public ::testing::Test {
     void SetUp() override {
         Widget.SetClient(&Client);
         Widget.SetFrame({false, false, false});
-        Widget.resize(1100, 140);
+        Widget.resize(1100, 160);
         Widget.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&Widget));
         Client.Metrics = Widget.FontMetrics(kFont);
@@ -97,7 +107,7 @@ TEST_F(QtPaint, GrabIsSavedForLookingAtIt) {
 }
 
 TEST_F(QtPaint, BackgroundAndFilledRectangleHaveExactlyTheirColours) {
-    EXPECT_EQ(Picture.pixel(1099, 139), qRgb(255, 255, 255));
+    EXPECT_EQ(Picture.pixel(1099, 159), qRgb(255, 255, 255));
     EXPECT_EQ(CountOther(CellRect(4, 10, 4), qRgb(255, 0, 0)), 0);
 }
 
@@ -143,6 +153,29 @@ TEST_F(QtPaint, ControlBytesShowAsDistinctVisiblePictures) {
 TEST_F(QtPaint, TextIsClippedToItsOpaqueRectangle) {
     EXPECT_GT(CountOther(CellRect(4, 0, 3), qRgb(255, 255, 255)), 10);
     EXPECT_EQ(CountOther(CellRect(4, 3, 6), qRgb(255, 255, 255)), 0);
+}
+
+TEST_F(QtPaint, TextStartingLeftOfItsOpaqueRectangleShowsOnlyInside) {
+    const QRect left(QPoint(Client.Cell(20), Client.Row(4)),
+                     QPoint(Client.Cell(22) + 2, Client.Row(5) - 1));
+    EXPECT_EQ(CountOther(left, qRgb(255, 255, 255)), 0);
+    EXPECT_GT(CountOther(CellRect(4, 23, 2), qRgb(255, 255, 255)), 10);
+    EXPECT_EQ(CountOther(CellRect(4, 25, 4), qRgb(255, 255, 255)), 0);
+}
+
+TEST_F(QtPaint, ItalicTextIsDrawnInItsCellsAndClippedToo) {
+    for (int column = 0; column < 6; ++column)
+        EXPECT_GT(CountOther(CellRect(5, column), qRgb(255, 255, 255)), 3) << column;
+    EXPECT_GT(CountOther(CellRect(5, 10, 2), qRgb(255, 255, 255)), 10);
+    EXPECT_EQ(CountOther(CellRect(5, 12, 4), qRgb(255, 255, 255)), 0);
+}
+
+TEST_F(QtPaint, ManyColourPairsEachKeepTheirColours) {
+    for (int pair = 0; pair < 20; ++pair) {
+        const QRect cell = CellRect(6, pair);
+        EXPECT_EQ(Picture.pixel(cell.topLeft()), qRgb(pair * 10 + 40, 0, 0)) << pair;
+        EXPECT_GT(CountOther(cell, qRgb(pair * 10 + 40, 0, 0)), 3) << pair;
+    }
 }
 
 TEST_F(QtPaint, BitmapCopiesOpaquePixelsAndLeavesTransparentOnes) {
