@@ -20,6 +20,7 @@ using TLines = std::vector<std::string>;
 class QtEditorWidget : public ::testing::Test {
   protected:
     void SetUp() override {
+        QGuiApplication::styleHints()->setCursorFlashTime(0);  // a caret that does not blink
         Widget.SetClient(&Client);
         Client.OnPaint = [](TDrawingSurface& surface, const TRect& clip) {
             surface.FillRect(clip, 0x00FFFFFF);

@@ -3,10 +3,13 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPainter>
 #include <QPalette>
 #include <QTest>
 
+#include "platform/qt/qt_drawing_surface.h"
 #include "platform/qt/qt_editor_widget.h"
+#include "platform/qt/qt_font_cache.h"
 #include "tests/platform/qt_recording_client.h"
 
 namespace wendax {
@@ -199,6 +202,33 @@ TEST_F(QtPaint, BlockCaretInvertsTheCellBelowIt) {
             ASSERT_EQ(withCaret.pixel(x, y), Picture.pixel(x, y) ^ 0x00FFFFFF) << x << "," << y;
     EXPECT_EQ(withCaret.pixel(cell.right() + 1, cell.top()),
               Picture.pixel(cell.right() + 1, cell.top()));
+}
+
+// On a scaled painter (a high-density screen) the glyphs are drawn at the device's size.
+TEST(QtPaintScaled, TextOnADenseScreenIsDrawnAndClipped) {
+    QImage image(200, 40, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    image.fill(Qt::white);
+    TQtFontCache fonts;
+    const TTextMetrics metrics = fonts.Find(kFont).Metrics();
+    {
+        QPainter painter(&image);
+        const QPalette palette;
+        TQtDrawingSurface surface(painter, fonts, palette);
+        surface.SelectFont(kFont);
+        surface.TextOut(0, 0, {0, 0, 3 * metrics.AveCharWidth, metrics.Height}, "MMMMMM", kBlack,
+                        kWhite);
+    }
+    int dark = 0;
+    int beyond = 0;
+    for (int y = 0; y < 40; ++y) {
+        for (int x = 0; x < 200; ++x) {
+            const bool isDark = qGray(image.pixel(x, y)) < 128;
+            (x < 2 * 3 * metrics.AveCharWidth ? dark : beyond) += isDark;
+        }
+    }
+    EXPECT_GT(dark, 30);
+    EXPECT_EQ(beyond, 0);
 }
 
 }  // namespace
