@@ -36,7 +36,8 @@ void TQtGlyphTiles::DrawOpaque(const TQtScreenFont& font, QPainter& painter, QPo
     const QRect visible = cells & opaque;
     FillAround(painter, opaque, visible, back);
     if (visible.isEmpty()) return;
-    Compose(Atlas(font, fore, back), bytes.substr(first, last - first));
+    if (!Compose(Atlas(font, fore, back), bytes.substr(first, last - first)))
+        return painter.fillRect(visible, back);  // out of memory: no text rather than garbage
     painter.drawImage(visible.topLeft(), FStrip, visible.translated(-cells.topLeft()));
 }
 
@@ -50,7 +51,16 @@ const QImage& TQtGlyphTiles::Atlas(const TQtScreenFont& font, const QColor& fore
         return FAtlases.back().Cells;
     }
     if (FAtlases.size() == kMaxAtlases) FAtlases.erase(FAtlases.begin());
+    QImage cells = Render(font, fore, back);
+    FAtlases.push_back({fore.rgb(), back.rgb(), std::move(cells)});
+    return FAtlases.back().Cells;
+}
+
+// All 256 cells for one colour pair; null when there is no memory for them.
+QImage TQtGlyphTiles::Render(const TQtScreenFont& font, const QColor& fore,
+                             const QColor& back) const {
     QImage cells(256 * FCell.width(), FCell.height(), QImage::Format_RGB32);
+    if (cells.isNull()) return cells;
     cells.fill(back);
     QPainter painter(&cells);
     for (int byte = 0; byte < 256; ++byte) {
@@ -59,17 +69,17 @@ const QImage& TQtGlyphTiles::Atlas(const TQtScreenFont& font, const QColor& fore
         painter.setClipRect(QRect(corner, FCell));
         font.DrawBytes(painter, corner, std::string_view(&ch, 1), fore);
     }
-    painter.end();
-    FAtlases.push_back({fore.rgb(), back.rgb(), std::move(cells)});
-    return FAtlases.back().Cells;
+    return cells;
 }
 
-// Copies the cells of `bytes` side by side into the strip, row by row.
-void TQtGlyphTiles::Compose(const QImage& atlas, std::string_view bytes) {
+// Copies the cells of `bytes` side by side into the strip, row by row; false when there
+// was no memory for the pictures.
+bool TQtGlyphTiles::Compose(const QImage& atlas, std::string_view bytes) {
     const int width = FCell.width();
     const auto needed = static_cast<int>(bytes.size()) * width;
     if (FStrip.width() < needed || FStrip.height() != FCell.height())
         FStrip = QImage(std::max(needed, 128 * width), FCell.height(), QImage::Format_RGB32);
+    if (FStrip.isNull() || atlas.isNull()) return false;
     const std::size_t cellBytes = static_cast<std::size_t>(width) * 4;
     for (int y = 0; y < FCell.height(); ++y) {
         const uchar* source = atlas.constScanLine(y);
@@ -79,6 +89,7 @@ void TQtGlyphTiles::Compose(const QImage& atlas, std::string_view bytes) {
             target += cellBytes;
         }
     }
+    return true;
 }
 
 }  // namespace wendax

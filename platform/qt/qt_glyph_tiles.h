@@ -38,7 +38,8 @@ class TQtGlyphTiles {
     static constexpr std::size_t kMaxAtlases = 16;
 
     const QImage& Atlas(const TQtScreenFont& font, const QColor& fore, const QColor& back);
-    void Compose(const QImage& atlas, std::string_view bytes);
+    QImage Render(const TQtScreenFont& font, const QColor& fore, const QColor& back) const;
+    bool Compose(const QImage& atlas, std::string_view bytes);
 
     QSize FCell;
     std::vector<TAtlas> FAtlases;  // the most recently used last

@@ -12,6 +12,7 @@
 #include <QPainterPath>
 #include <QPoint>
 #include <QRawFont>
+#include <QRect>
 
 #include "platform/geometry.h"
 #include "platform/qt/qt_glyph_tiles.h"
