@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <exception>
 #include <optional>
 #include <utility>
 
@@ -10,6 +11,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -17,6 +19,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 
+#include "platform/qt/char_table.h"
 #include "platform/qt/key_translation.h"
 #include "platform/qt/margin_cursor.h"
 #include "platform/qt/qt_drawing_surface.h"
@@ -77,7 +80,39 @@ Qt::MouseButton QtButtonOf(TMouseButton button) {
     return Qt::NoButton;
 }
 
+// Shows the message of a failure that escaped the client, once the current event is over
+// (never inside a paint); further failures before the box is closed are not shown again.
+void ReportFailure(std::exception_ptr failure) {
+    static bool showing = false;
+    if (showing) return;
+    QString text = QStringLiteral("Unknown failure");
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::exception& e) {
+        text = ToPlainText(e.what());
+    } catch (...) {
+    }
+    showing = true;
+    QTimer::singleShot(0, qApp, [text] {
+        QMessageBox::critical(QApplication::activeWindow(),
+                              QGuiApplication::applicationDisplayName(), text);
+        showing = false;
+    });
+}
+
 }  // namespace
+
+// Qt's event handling must not be left by an exception, so each call into the client ends
+// here: a failure ends the event it came with and is reported like any other.
+template <typename Call>
+void TQtEditorWidget::Forward(Call&& call) {
+    if (!FClient) return;
+    try {
+        call(*FClient);
+    } catch (...) {
+        ReportFailure(std::current_exception());
+    }
+}
 
 TQtEditorWidget::TQtEditorWidget(QWidget* parent)
     : QAbstractScrollArea(parent),
@@ -212,9 +247,8 @@ void TQtEditorWidget::StartTimer(int id, int intervalMs) {
     QTimer*& timer = FTimers[id];
     if (!timer) {
         timer = new QTimer(this);
-        connect(timer, &QTimer::timeout, this, [this, id] {
-            if (FClient) FClient->TimerTick(id);
-        });
+        connect(timer, &QTimer::timeout, this,
+                [this, id] { Forward([id](TWindowClient& client) { client.TimerTick(id); }); });
     }
     timer->start(std::max(0, intervalMs));
 }
@@ -242,54 +276,65 @@ bool TQtEditorWidget::focusNextPrevChild(bool next) {
 void TQtEditorWidget::customEvent(QEvent* event) {
     if (event->type() != TPostedMessageEvent::Kind())
         return QAbstractScrollArea::customEvent(event);
-    if (FClient) FClient->MessageArrived(static_cast<TPostedMessageEvent*>(event)->Message);
+    const TPostedMessage& message = static_cast<TPostedMessageEvent*>(event)->Message;
+    Forward([&message](TWindowClient& client) { client.MessageArrived(message); });
 }
 
 void TQtEditorWidget::keyPressEvent(QKeyEvent* event) {
-    if (!FClient) return;
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     const TKeyMessage key{VirtualKeyOf(event->key(), modifiers, event->nativeScanCode()),
                           ShiftBitsOf(modifiers)};
-    if (modifiers & Qt::AltModifier) return FClient->SysKeyDown(key);
-    if (FClient->KeyDown(key)) return;
-    for (const char byte : TypedBytes(event->text(), modifiers))
-        FClient->CharTyped(static_cast<std::uint8_t>(byte));
+    const std::string typed = TypedBytes(event->text(), modifiers);
+    Forward([&](TWindowClient& client) {
+        if (modifiers & Qt::AltModifier) return client.SysKeyDown(key);
+        if (client.KeyDown(key)) return;
+        for (const char byte : typed)
+            client.CharTyped(static_cast<std::uint8_t>(byte));
+    });
 }
 
 // A click that brought the focus reaches the client only if the client lets it; Qt has
 // moved the focus before the click arrives here, so that part cannot be refused.
-bool TQtEditorWidget::ClickReachesClient() {
+bool TQtEditorWidget::ClickReachesClient(TWindowClient& client) {
     const bool focusedByThisClick = std::exchange(FFocusFromClick, false);
-    return !focusedByThisClick || FClient->MouseActivate();
+    return !focusedByThisClick || client.MouseActivate();
 }
 
 void TQtEditorWidget::mousePressEvent(QMouseEvent* event) {
     FButtons = event->buttons();
     const auto button = ButtonOf(event->button());
-    if (!FClient || !button || !ClickReachesClient()) return;
-    if (!FMouseCaptured) FClient->CursorQuery(PointOf(event));
-    FClient->MouseDown(*button, PointOf(event), ShiftBitsOf(event->modifiers()));
+    const TPoint pos = PointOf(event);
+    Forward([&](TWindowClient& client) {
+        if (!button || !ClickReachesClient(client)) return;
+        if (!FMouseCaptured) client.CursorQuery(pos);
+        client.MouseDown(*button, pos, ShiftBitsOf(event->modifiers()));
+    });
 }
 
 void TQtEditorWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     FButtons = event->buttons();
     const auto button = ButtonOf(event->button());
-    if (!FClient || !button || !ClickReachesClient()) return;
-    FClient->DoubleClick(*button, PointOf(event), ShiftBitsOf(event->modifiers()));
+    Forward([&](TWindowClient& client) {
+        if (!button || !ClickReachesClient(client)) return;
+        client.DoubleClick(*button, PointOf(event), ShiftBitsOf(event->modifiers()));
+    });
 }
 
 void TQtEditorWidget::mouseMoveEvent(QMouseEvent* event) {
     FButtons = event->buttons();
-    if (!FClient) return;
-    if (!FMouseCaptured) FClient->CursorQuery(PointOf(event));
-    FClient->MouseMove(PointOf(event), ShiftBitsOf(event->modifiers()));
+    Forward([&](TWindowClient& client) {
+        if (!FMouseCaptured) client.CursorQuery(PointOf(event));
+        client.MouseMove(PointOf(event), ShiftBitsOf(event->modifiers()));
+    });
 }
 
 void TQtEditorWidget::mouseReleaseEvent(QMouseEvent* event) {
     FButtons = event->buttons();
     const auto button = ButtonOf(event->button());
-    if (!FClient || !button) return;
-    FClient->MouseUp(*button, PointOf(event), ShiftBitsOf(event->modifiers()));
+    if (!button) return;
+    Forward([&](TWindowClient& client) {
+        client.MouseUp(*button, PointOf(event), ShiftBitsOf(event->modifiers()));
+    });
 }
 
 // The wheel scrolls like the bars' arrows: the desktop's number of lines per notch.
@@ -304,8 +349,8 @@ void TQtEditorWidget::ForwardWheelSteps(TScrollBarKind bar, int& accumulated, in
     const int notches = accumulated / kWheelStep;
     accumulated -= notches * kWheelStep;
     const int lines = std::abs(notches) * QApplication::wheelScrollLines();
-    for (int i = 0; i < lines && FClient; ++i)
-        FClient->ScrollBarAction(bar, notches > 0 ? scLineUp : scLineDown, Mirror(bar).Pos());
+    for (int i = 0; i < lines; ++i)
+        ForwardScrollAction(bar, notches > 0 ? scLineUp : scLineDown, Mirror(bar).Pos());
 }
 
 void TQtEditorWidget::paintEvent(QPaintEvent* event) {
@@ -314,7 +359,7 @@ void TQtEditorWidget::paintEvent(QPaintEvent* event) {
     if (!FClient) return painter.fillRect(event->rect(), palette().color(QPalette::Base));
     FPainting = true;
     TQtDrawingSurface surface(painter, FFonts, palette());
-    FClient->Paint(surface, ToTRect(event->rect()));
+    Forward([&](TWindowClient& client) { client.Paint(surface, ToTRect(event->rect())); });
     FPainting = false;
     FCaret.Paint(painter);
 }
@@ -325,26 +370,26 @@ void TQtEditorWidget::resizeEvent(QResizeEvent* event) {
     const TSize size = ClientSize();
     if (size == FLastSize) return;
     FLastSize = size;
-    if (FClient) FClient->Resized();
+    Forward([](TWindowClient& client) { client.Resized(); });
 }
 
 void TQtEditorWidget::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
     FFocusFromClick = event->reason() == Qt::MouseFocusReason;
-    if (FClient) FClient->FocusGained();
+    Forward([](TWindowClient& client) { client.FocusGained(); });
 }
 
 void TQtEditorWidget::focusOutEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusOutEvent(event);
     FFocusFromClick = false;
-    if (FClient) FClient->FocusLost();
+    Forward([](TWindowClient& client) { client.FocusLost(); });
 }
 
 // The client scrolls the view itself; the bars only report what the user does.
 void TQtEditorWidget::scrollContentsBy(int, int) {}
 
 void TQtEditorWidget::ForwardScrollAction(TScrollBarKind bar, TScrollCode code, int pos) {
-    if (FClient) FClient->ScrollBarAction(bar, code, pos);
+    Forward([=](TWindowClient& client) { client.ScrollBarAction(bar, code, pos); });
 }
 
 }  // namespace wendax

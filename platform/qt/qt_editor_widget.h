@@ -1,6 +1,7 @@
 // The window of one editor control in Qt: a scroll area that hosts a TWindowClient and
 // is its TWindowPeer. Its event handlers only translate Qt's events and forward them;
-// scrolling, painting decisions and the caret's place belong to the client.
+// scrolling, painting decisions and the caret's place belong to the client. A failure
+// (exception) that escapes the client ends the event and shows in an error box afterwards.
 #pragma once
 
 #include <map>
@@ -82,7 +83,9 @@ class TQtEditorWidget : public QAbstractScrollArea, public TWindowPeer {
 
   private:
     TQtScrollBarMirror& Mirror(TScrollBarKind bar);
-    bool ClickReachesClient();
+    template <typename Call>
+    void Forward(Call&& call);
+    bool ClickReachesClient(TWindowClient& client);
     void ForwardScrollAction(TScrollBarKind bar, TScrollCode code, int pos);
     void ForwardWheelSteps(TScrollBarKind bar, int& accumulated, int delta);
 

@@ -1,13 +1,17 @@
 // The editor window in Qt: what reaches its client, and how it answers the client.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QStyleHints>
 #include <QTest>
+#include <QTimer>
 
 #include "platform/qt/qt_editor_widget.h"
 #include "tests/platform/qt_recording_client.h"
@@ -94,6 +98,32 @@ TEST_F(QtEditorWidget, CtrlLettersTypeTheirControlBytes) {
     SendKey(Qt::Key_Q, Qt::ControlModifier, "q");
     SendKey(Qt::Key_1, Qt::ControlModifier | Qt::ShiftModifier, "!");
     EXPECT_EQ(Client.Lines(), (TLines{"KeyDown 81 shift 4", "Char 17", "KeyDown 49 shift 6"}));
+}
+
+TEST_F(QtEditorWidget, FailureInTheClientEndsTheEventAndShowsInAnErrorBoxAfterwards) {
+    Client.ConsumeKey = [](const TKeyMessage& key) -> bool {
+        if (key.Key == 'F') throw std::runtime_error("Disk full");
+        return false;
+    };
+    SendKey(Qt::Key_F, {}, "f");
+    EXPECT_TRUE(Client.Lines("Char").empty());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    QString caption;
+    QString text;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            caption = box->windowTitle();
+            text = box->text();
+            box->accept();
+        }
+    });
+    poll.start(1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !text.isEmpty(); }));
+    EXPECT_EQ(text, "Disk full");
+    EXPECT_EQ(caption, "Wendax 32");
+    SendKey(Qt::Key_G, {}, "g");
+    EXPECT_EQ(Client.Lines("Char"), TLines{"Char 103"});
 }
 
 TEST_F(QtEditorWidget, MouseEventsCarryButtonPositionAndModifierBits) {
