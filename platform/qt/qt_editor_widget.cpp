@@ -344,8 +344,9 @@ void TQtEditorWidget::wheelEvent(QWheelEvent* event) {
     ForwardWheelSteps(sbVertical, FWheelY, delta.y());
 }
 
+// Only a bar on show scrolls: without one there is nothing to scroll that way.
 void TQtEditorWidget::ForwardWheelSteps(TScrollBarKind bar, int& accumulated, int delta) {
-    accumulated += delta;
+    accumulated = Mirror(bar).Shown() ? accumulated + delta : 0;
     const int notches = accumulated / kWheelStep;
     accumulated -= notches * kWheelStep;
     const int lines = std::abs(notches) * QApplication::wheelScrollLines();

@@ -259,8 +259,13 @@ TEST_F(QtEditorWidget, ClickOnTheBarsArrowIsALineDown) {
     EXPECT_EQ(Client.Lines("Scroll"), TLines{"Scroll v 1 0"});
 }
 
-TEST_F(QtEditorWidget, WheelScrollsLinesPerNotch) {
+TEST_F(QtEditorWidget, WheelScrollsLinesPerNotchWhereABarIsShown) {
     const int lines = QApplication::wheelScrollLines();
+    QWheelEvent sideways(QPointF(10, 10), Widget.viewport()->mapToGlobal(QPointF(10, 10)), {},
+                         QPoint(-240, 0), Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(Widget.viewport(), &sideways);
+    EXPECT_TRUE(Client.Lines("Scroll").empty());
+    Widget.SetScrollRange(sbVertical, 1, 81);
     QWheelEvent down(QPointF(10, 10), Widget.viewport()->mapToGlobal(QPointF(10, 10)), {},
                      QPoint(0, -120), Qt::NoButton, {}, Qt::NoScrollPhase, false);
     QApplication::sendEvent(Widget.viewport(), &down);
