@@ -316,7 +316,7 @@ TEST_F(QtEditorWidget, ScrollPixelsMovesThePictureAndPaintsTheUncoveredStrip) {
     Client.Clear();
     Widget.ScrollPixels({0, 0, 200, 100}, 0, -10);
     Widget.UpdateNow();
-    EXPECT_FALSE(Client.Lines("Paint").empty());
+    EXPECT_EQ(Client.Lines("Paint"), TLines{"Paint 0,90 200x10"});
     const QImage picture = Widget.viewport()->grab().toImage();
     for (const int y : {0, 50, 89, 95, 99})
         EXPECT_EQ(qRed(picture.pixel(100, y)), (y + 10) * 3 % 256) << y;
