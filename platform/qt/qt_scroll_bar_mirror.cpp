@@ -1,5 +1,7 @@
 #include "platform/qt/qt_scroll_bar_mirror.h"
 
+#include <optional>
+
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -31,35 +33,39 @@ void TQtScrollBarMirror::SetAllowed(bool allowed) {
     Mirror();
 }
 
+namespace {
+
+// The scroll code of a Qt slider action; nothing for actions without one.
+std::optional<TScrollCode> CodeOf(int action, bool sliderDown) {
+    switch (action) {
+        case QAbstractSlider::SliderSingleStepSub:
+            return scLineUp;
+        case QAbstractSlider::SliderSingleStepAdd:
+            return scLineDown;
+        case QAbstractSlider::SliderPageStepSub:
+            return scPageUp;
+        case QAbstractSlider::SliderPageStepAdd:
+            return scPageDown;
+        case QAbstractSlider::SliderToMinimum:
+            return scTop;
+        case QAbstractSlider::SliderToMaximum:
+            return scBottom;
+        case QAbstractSlider::SliderMove:
+            return sliderDown ? scThumbTrack : scThumbPosition;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
 // Called with the bar's slider already moved by the action; the move is undone after the
 // control has answered, so only positions the control sets stay.
 void TQtScrollBarMirror::ActionTriggered(int action) {
-    const int requested = FBar->sliderPosition();
-    switch (action) {
-        case QAbstractSlider::SliderSingleStepSub:
-            FOnAction(scLineUp, FPos);
-            break;
-        case QAbstractSlider::SliderSingleStepAdd:
-            FOnAction(scLineDown, FPos);
-            break;
-        case QAbstractSlider::SliderPageStepSub:
-            FOnAction(scPageUp, FPos);
-            break;
-        case QAbstractSlider::SliderPageStepAdd:
-            FOnAction(scPageDown, FPos);
-            break;
-        case QAbstractSlider::SliderToMinimum:
-            FOnAction(scTop, FPos);
-            break;
-        case QAbstractSlider::SliderToMaximum:
-            FOnAction(scBottom, FPos);
-            break;
-        case QAbstractSlider::SliderMove:
-            FOnAction(FBar->isSliderDown() ? scThumbTrack : scThumbPosition, requested);
-            break;
-        default:
-            return;
-    }
+    const std::optional<TScrollCode> code = CodeOf(action, FBar->isSliderDown());
+    if (!code) return;
+    const bool thumb = *code == scThumbTrack || *code == scThumbPosition;
+    FOnAction(*code, thumb ? FBar->sliderPosition() : FPos);
     FBar->setSliderPosition(FPos);
 }
 
