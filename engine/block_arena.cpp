@@ -44,7 +44,7 @@ TArenaRef TBlockArena::Allocate(std::size_t bytes) {
         FUsedBytes += std::size_t{units} << 3;
         return ref;
     }
-    if (FChunks.empty() || FNextUnit + units > FChunkUnits) AddChunk();
+    while (FChunks.empty() || FNextUnit + units > FChunkUnits) AddChunk();
     const auto chunkIndex = static_cast<std::uint32_t>(FChunks.size() - 1);
     const TArenaRef ref = (chunkIndex << kOffsetBits) | FNextUnit;
     FNextUnit += units;
@@ -64,7 +64,8 @@ void TBlockArena::Release(TArenaRef ref, std::size_t bytes) {
     FUsedBytes -= std::size_t{units} << 3;
 }
 
-// The unused tail of the newest chunk is abandoned; it is at most one block's size.
+// The unused tail of the newest chunk is abandoned: at most one block's size, or a whole
+// small chunk when a large block comes early.
 void TBlockArena::AddChunk() {
     if (FChunks.size() == kMaxChunks) throw EOutOfMemory();
     const std::size_t bytes = ChunkBytes(FChunks.size());
