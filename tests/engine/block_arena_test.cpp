@@ -25,7 +25,8 @@ TEST(BlockArena, BlocksAreAlignedDistinctAndNeverReferenceZero) {
     }
     for (const auto& [ref, size] : blocks) {
         const char* at = arena.Address(ref);
-        for (std::size_t i = 0; i < size; ++i) ASSERT_EQ(at[i], static_cast<char>(size));
+        for (std::size_t i = 0; i < size; ++i)
+            ASSERT_EQ(at[i], static_cast<char>(size));
     }
 }
 
@@ -64,7 +65,8 @@ TEST(BlockArena, GrowsOverManyChunksAndKeepsEveryBlock) {
         int first = 0;
         int last = 0;
         std::memcpy(&first, arena.Address(refs[i]), sizeof(first));
-        std::memcpy(&last, arena.Address(refs[i]) + TBlockArena::kMaxBlock - sizeof(last), sizeof(last));
+        std::memcpy(&last, arena.Address(refs[i]) + TBlockArena::kMaxBlock - sizeof(last),
+                    sizeof(last));
         ASSERT_EQ(first, i);
         ASSERT_EQ(last, i);
     }

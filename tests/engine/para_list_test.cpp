@@ -30,7 +30,8 @@ TEST(ParaListCreation, NewStoreHasOneEmptyParagraph) {
     EXPECT_EQ(store.ParaLimit(), kMaxInt32);
     EXPECT_EQ(store.ByteLimit(), kMaxInt32);
     EXPECT_EQ(store.ParaLengthLimit(), 32767);
-    for (int n = 0; n < 10; ++n) EXPECT_EQ(store.Marker(n).Para, 0);
+    for (int n = 0; n < 10; ++n)
+        EXPECT_EQ(store.Marker(n).Para, 0);
     EXPECT_STORE_VALID(store);
 }
 
@@ -102,17 +103,21 @@ TEST(ParaListLookup, PositionAfterTheTextIsOnTheLastLine) {
 
 TEST(ParaListLookup, LongParagraphPositionsAgreeWithTheirLines) {
     std::string text;
-    for (int i = 0; i < 300; ++i) text += "word" + std::to_string(i % 7) + " ";
+    for (int i = 0; i < 300; ++i)
+        text += "word" + std::to_string(i % 7) + " ";
     auto store = MakeStore({"x", text, "y"}, true, 9);
     const std::int32_t lines = store->ParaLines(2);
     ASSERT_GT(lines, 20);
     std::vector<std::int32_t> starts;
-    for (std::int32_t k = 1; k <= lines; ++k) starts.push_back(store->GetLine(1 + k).Offset);
+    for (std::int32_t k = 1; k <= lines; ++k)
+        starts.push_back(store->GetLine(1 + k).Offset);
     const TParaRef para = store->FindPara(2);
     for (std::int32_t p = 1; p <= static_cast<std::int32_t>(text.size()) + 1; ++p) {
         std::int32_t line = 0;
-        while (line < lines && starts[static_cast<std::size_t>(line)] <= p - 1) ++line;
-        EXPECT_EQ(store->LineOfPos(para, p), (TLineCol{line, p - starts[static_cast<std::size_t>(line - 1)]}))
+        while (line < lines && starts[static_cast<std::size_t>(line)] <= p - 1)
+            ++line;
+        EXPECT_EQ(store->LineOfPos(para, p),
+                  (TLineCol{line, p - starts[static_cast<std::size_t>(line - 1)]}))
             << "p " << p;
     }
 }
@@ -144,9 +149,11 @@ TEST(ParaListLookup, RandomLookupsMatchAPlainModel) {
     for (int n = 1; n <= 60; ++n) {
         std::string text;
         const int words = static_cast<int>(random() % 12);
-        for (int w = 0; w < words; ++w) text += std::string(random() % 9 + 1, static_cast<char>('a' + w)) + " ";
+        for (int w = 0; w < words; ++w)
+            text += std::string(random() % 9 + 1, static_cast<char>('a' + w)) + " ";
         paragraphs.push_back(text);
-        for (const std::string& line : test::ModelWrap(text, 10, 8)) lines.emplace_back(n, line);
+        for (const std::string& line : test::ModelWrap(text, 10, 8))
+            lines.emplace_back(n, line);
     }
     auto store = MakeStore(paragraphs, true, 10);
     ASSERT_EQ(store->LineCount(), static_cast<std::int32_t>(lines.size()));
@@ -305,9 +312,9 @@ TEST(ParaListMarkers, PutAndReadMarkers) {
     auto store = MakeStore({"aaaa bbbb", "cc", ""}, true, 6);
     store->PutMarker(3, 2, 2);
     EXPECT_EQ(store->Marker(3), (TParaPos{2, 2}));
-    store->PutMarker(10, 1, 1);   // no such marker
+    store->PutMarker(10, 1, 1);  // no such marker
     store->PutMarker(-1, 1, 1);
-    store->PutMarker(4, 9, 1);    // no such paragraph
+    store->PutMarker(4, 9, 1);  // no such paragraph
     EXPECT_EQ(store->Marker(4).Para, 0);
     EXPECT_EQ(store->Marker(10).Para, 0);
     store->PutMarkerAtLine(5, 2, 3);  // line 2 starts at offset 5 of paragraph 1

@@ -4,13 +4,16 @@ namespace wendax::test {
 
 std::vector<std::string> Paragraphs(TParaList& store) {
     std::vector<std::string> result;
-    for (std::int32_t n = 1; n <= store.ParaCount(); ++n) result.emplace_back(store.ParaText(n));
+    for (std::int32_t n = 1; n <= store.ParaCount(); ++n)
+        result.emplace_back(store.ParaText(n));
     return result;
 }
 
 void Fill(TParaList& store, const std::vector<std::string>& paragraphs) {
-    for (std::size_t i = 0; i + 1 < paragraphs.size(); ++i) store.AppendLoadedPara(paragraphs[i], false);
-    if (!paragraphs.back().empty()) store.InsertChars(nullptr, store.ParaCount(), 1, paragraphs.back());
+    for (std::size_t i = 0; i + 1 < paragraphs.size(); ++i)
+        store.AppendLoadedPara(paragraphs[i], false);
+    if (!paragraphs.back().empty())
+        store.InsertChars(nullptr, store.ParaCount(), 1, paragraphs.back());
     store.SetUndoBufferSize(store.UndoBufferSize());
     store.SetModified(false);
 }
@@ -25,7 +28,9 @@ std::unique_ptr<TParaList> MakeStore(const std::vector<std::string>& paragraphs,
 
 namespace {
 
-bool Blank(char c) { return c == ' ' || c == '\t'; }
+bool Blank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // Characters from s up to and including the one whose expanded end reaches the width.
 std::size_t Fit(const std::string& text, std::size_t s, int width, int tabSize) {
@@ -49,7 +54,8 @@ std::vector<std::string> ModelWrap(const std::string& text, int width, int tabSi
         for (std::size_t j = s + fit + 1; j-- > s;) {
             if (Blank(text[j]) || text[j] == '-') {
                 next = Blank(text[j]) ? j : j + 1;
-                while (next < text.size() && Blank(text[next])) ++next;
+                while (next < text.size() && Blank(text[next]))
+                    ++next;
                 break;
             }
         }

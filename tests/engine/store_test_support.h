@@ -17,7 +17,7 @@ namespace wendax::test {
 // A view that records every notification and, like an editor that did not act, moves its
 // caret with the store's rules.
 class TRecordingView : public TTextView {
-public:
+  public:
     explicit TRecordingView(int id = 0, std::vector<int>* recomputeLog = nullptr)
         : FId(id), FRecomputeLog(recomputeLog) {}
 
@@ -35,7 +35,7 @@ public:
     TParaList* Store = nullptr;  // when set, Caret follows the changes
     TParaPos Caret{1, 1};
 
-private:
+  private:
     int FId;
     std::vector<int>* FRecomputeLog;
 };
@@ -47,8 +47,9 @@ std::vector<std::string> Paragraphs(TParaList& store);
 // Modified false.
 void Fill(TParaList& store, const std::vector<std::string>& paragraphs);
 
-std::unique_ptr<TParaList> MakeStore(const std::vector<std::string>& paragraphs, bool wordWrap = false,
-                                     std::int32_t wrapColumn = 80, std::uint16_t undoSize = 8192);
+std::unique_ptr<TParaList> MakeStore(const std::vector<std::string>& paragraphs,
+                                     bool wordWrap = false, std::int32_t wrapColumn = 80,
+                                     std::uint16_t undoSize = 8192);
 
 // The display lines of a text wrapped at `width` (0 = none) with `tabSize`, computed
 // character by character from the rule: fit, backward scan for a blank or hyphen, blanks

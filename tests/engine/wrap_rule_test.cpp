@@ -16,7 +16,8 @@ std::vector<std::string> Wrapped(const std::string& text, int width, int tabSize
         const std::size_t end = i + 1 < starts.size() ? starts[i + 1] : text.size();
         lines.push_back(text.substr(starts[i], end - starts[i]));
     }
-    EXPECT_EQ(lines, test::ModelWrap(text, width, tabSize)) << "text '" << text << "' width " << width;
+    EXPECT_EQ(lines, test::ModelWrap(text, width, tabSize))
+        << "text '" << text << "' width " << width;
     return lines;
 }
 
@@ -105,7 +106,8 @@ TEST(DisplayColumns, ColumnsAndPositionsRoundTripOnEveryCharacterStart) {
     const std::string line = "\tab\t\tc d\te";
     for (int tab = 1; tab <= 9; ++tab) {
         for (int p = 1; p <= static_cast<int>(line.size()) + 5; ++p) {
-            EXPECT_EQ(ColumnToPos(line, PosToColumn(line, p, tab), tab), p) << "tab " << tab << " p " << p;
+            EXPECT_EQ(ColumnToPos(line, PosToColumn(line, p, tab), tab), p)
+                << "tab " << tab << " p " << p;
         }
     }
 }
