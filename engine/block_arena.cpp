@@ -44,7 +44,8 @@ TArenaRef TBlockArena::Allocate(std::size_t bytes) {
         FUsedBytes += std::size_t{units} << 3;
         return ref;
     }
-    while (FChunks.empty() || FNextUnit + units > FChunkUnits) AddChunk();
+    while (FChunks.empty() || FNextUnit + units > FChunkUnits)
+        AddChunk();
     const auto chunkIndex = static_cast<std::uint32_t>(FChunks.size() - 1);
     const TArenaRef ref = (chunkIndex << kOffsetBits) | FNextUnit;
     FNextUnit += units;

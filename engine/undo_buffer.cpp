@@ -92,7 +92,8 @@ bool TUndoBuffer::Record(TUndoKind kind, bool modified, std::int32_t para, std::
 
 // A change merges into the newest record only outside groups, for the same kind and
 // paragraph, when it continues the run: typing on, deleting forwards or backwards at the
-// same place, overwriting on.
+// same place, overwriting on. The merged record must still describe one change of the text
+// before the run.
 TUndoBuffer::TMergeResult TUndoBuffer::Merge(TUndoKind kind, std::int32_t para, std::int32_t pos,
                                              std::string_view first, std::string_view second) {
     if (FUndoCount == 0) return mrNone;
@@ -115,8 +116,10 @@ bool TUndoBuffer::Continues(const TUndoRecord& current, TUndoKind kind, std::int
         case ukDeleteText:
             return pos == current.Pos || pos + count == current.Pos;
         case ukReplaceText: {
+            // Overwriting continues right after the characters written so far. (For the
+            // usual one-for-one overwrite this is also right after the old characters.)
             const TUndoStep step{current, FBlock.get() + FCurrent + kUndoHeaderBytes};
-            return pos == current.Pos + static_cast<std::int32_t>(step.OldText().size());
+            return pos == current.Pos + static_cast<std::int32_t>(step.NewText().size());
         }
         default:
             return false;

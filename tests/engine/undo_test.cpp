@@ -67,6 +67,22 @@ TEST(UndoMerging, OverwritingIsOneReplaceRecord) {
     EXPECT_EQ(store->ParaText(1), "abc");
 }
 
+// A replace of one character by three followed by one at the next old position is two
+// changes; one continuing after the written characters is one.
+TEST(UndoMerging, OverwriteRunContinuesAfterTheWrittenCharacters) {
+    auto store = MakeStore({"abcdef"});
+    store->ReplaceChars(nullptr, 1, 1, 1, "XYZ");
+    store->ReplaceChars(nullptr, 1, 2, 1, "q");
+    EXPECT_EQ(store->ParaText(1), "XqZbcdef");
+    EXPECT_EQ(store->UndoBuffer().UndoCount(), 2);
+    store->ReplaceChars(nullptr, 1, 3, 1, "r");
+    EXPECT_EQ(store->UndoBuffer().UndoCount(), 2);
+    UndoOnce(*store);
+    EXPECT_EQ(store->ParaText(1), "XYZbcdef");
+    UndoOnce(*store);
+    EXPECT_EQ(store->ParaText(1), "abcdef");
+}
+
 TEST(UndoMerging, RunsBreakAtAnotherParagraphOrPlace) {
     auto store = MakeStore({"", ""});
     Type(*store, 1, 1, "ab");
