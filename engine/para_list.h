@@ -189,7 +189,9 @@ class TParaList : private THeldParaReleaser {
 
     // ---- Checks. An empty text when every invariant holds, else the first violation.
     std::string CheckInvariants();
-    const TBlockArena& Arena() const { return FStorage.Arena(); }
+    // Memory of the paragraphs: bytes in use and bytes obtained from the system.
+    std::size_t MemoryUsed() const { return FStorage.UsedBytes(); }
+    std::size_t MemoryReserved() const { return FStorage.ReservedBytes(); }
 
   private:
     void ReleaseHeldPara(TArenaRef para) override { FStorage.Destroy(para); }

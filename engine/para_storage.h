@@ -1,5 +1,6 @@
-// The memory of the paragraphs of one store: nodes, text buffers and line-start tables in one
-// block arena, with the buffer sizing rules.
+// The memory of the paragraphs of one store, with the buffer sizing rules. Nodes live in one
+// block arena and text buffers and line-start tables in another, so that walking the list
+// reads densely packed nodes.
 #pragma once
 
 #include <cstdint>
@@ -22,13 +23,13 @@ class TParaStorage {
     // Releases the node and its buffers.
     void Destroy(TParaRef para);
 
-    TParaNode& Node(TParaRef para) const { return *FArena.At<TParaNode>(para); }
+    TParaNode& Node(TParaRef para) const { return *FNodes.At<TParaNode>(para); }
     // The characters of a paragraph (valid until it changes).
     std::string_view Text(const TParaNode& node) const {
         return node.Text == 0 ? std::string_view()
-                              : std::string_view(FArena.Address(node.Text), node.Length);
+                              : std::string_view(FBuffers.Address(node.Text), node.Length);
     }
-    char* MutableText(const TParaNode& node) const { return FArena.Address(node.Text); }
+    char* MutableText(const TParaNode& node) const { return FBuffers.Address(node.Text); }
 
     // Makes the text buffer hold at least `bytes` (characters plus NUL): a smaller buffer is
     // replaced by one of `bytes` rounded up to 16, keeping the text. Buffers never shrink.
@@ -37,10 +38,11 @@ class TParaStorage {
 
     // Line starts of a paragraph, entry 0 first; valid until the table changes.
     const std::uint16_t* LineStarts(const TParaNode& node) const {
-        return node.LineStarts == 0 ? &kFirstLineStart : FArena.At<std::uint16_t>(node.LineStarts);
+        return node.LineStarts == 0 ? &kFirstLineStart
+                                    : FBuffers.At<std::uint16_t>(node.LineStarts);
     }
     std::uint16_t* MutableLineStarts(const TParaNode& node) const {
-        return FArena.At<std::uint16_t>(node.LineStarts);
+        return FBuffers.At<std::uint16_t>(node.LineStarts);
     }
     // Makes the line-start capacity at least `entries` (the estimate of a wrap) without
     // creating a table that does not exist yet.
@@ -49,7 +51,9 @@ class TParaStorage {
     // rounded up to 8; entries 0..Lines()-1 are kept and new ones are zero.
     void ReserveLineStarts(TParaNode& node, std::int32_t lines);
 
-    const TBlockArena& Arena() const { return FArena; }
+    // Bytes in blocks in use, and bytes obtained from the system.
+    std::size_t UsedBytes() const { return FNodes.UsedBytes() + FBuffers.UsedBytes(); }
+    std::size_t ReservedBytes() const { return FNodes.ReservedBytes() + FBuffers.ReservedBytes(); }
 
   private:
     static constexpr std::uint16_t kFirstLineStart = 0;
@@ -59,7 +63,8 @@ class TParaStorage {
         return static_cast<std::size_t>(entries) * 2;
     }
 
-    TBlockArena FArena;
+    TBlockArena FNodes;
+    TBlockArena FBuffers;
 };
 
 // The capacity rules.

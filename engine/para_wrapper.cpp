@@ -25,6 +25,10 @@ std::vector<std::uint16_t> TParaWrapper::LineStartsOf(std::string_view text, TWr
 }
 
 void TParaWrapper::Wrap(TParaNode& node) {
+    if (FParams.Width <= 0) {  // no wrapping: one line, and the table is never needed
+        node.SetLines(1);
+        return;
+    }
     const std::string_view text = FStorage.Text(node);
     FStorage.ReserveLineStartsEstimate(node, EstimatedLineStarts(node.Length, FParams.Width));
     FScratch.clear();

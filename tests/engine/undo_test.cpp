@@ -183,14 +183,14 @@ TEST(UndoModified, LoadTypeUndoLeavesTheTextUnmodified) {
 
 TEST(UndoOwnership, NewChangeAbandonsRedoAndDestroysTheHeldParagraph) {
     auto store = MakeStore({"abcdef"});
-    const std::size_t before = store->Arena().UsedBytes();
+    const std::size_t before = store->MemoryUsed();
     store->InsertParaAfter(nullptr, 1, "hello");
     UndoOnce(*store);
     EXPECT_EQ(store->UndoBuffer().RedoCount(), 1);
-    EXPECT_EQ(store->Arena().UsedBytes(), before + 24 + 8);  // held by the redo record
+    EXPECT_EQ(store->MemoryUsed(), before + 24 + 8);  // held by the redo record
     store->DeleteChars(nullptr, 1, 1, 1);
     EXPECT_EQ(store->UndoBuffer().RedoCount(), 0);
-    EXPECT_EQ(store->Arena().UsedBytes(), before);
+    EXPECT_EQ(store->MemoryUsed(), before);
     EXPECT_STORE_VALID(*store);
 }
 
@@ -210,7 +210,7 @@ TEST(UndoOwnership, DeletedParagraphComesBackAndGoesAgain) {
 
 TEST(UndoOwnership, ParagraphRemovedInALostGroupIsDestroyedAtOnce) {
     auto store = MakeStore({"a", "b", "c"}, false, 80, 64);
-    const std::size_t before = store->Arena().UsedBytes();
+    const std::size_t before = store->MemoryUsed();
     {
         TUndoGroup group(store->UndoBuffer());
         store->InsertChars(nullptr, 1, 1, std::string(100, 'x'));  // too large: history gone
@@ -219,7 +219,7 @@ TEST(UndoOwnership, ParagraphRemovedInALostGroupIsDestroyedAtOnce) {
     }
     EXPECT_FALSE(store->UndoBuffer().GroupLost());
     EXPECT_EQ(store->UndoBuffer().UndoCount(), 0);
-    EXPECT_LT(store->Arena().UsedBytes(), before + 112);  // the grown text only
+    EXPECT_LT(store->MemoryUsed(), before + 112);  // the grown text only
     EXPECT_EQ(Paragraphs(*store), (Texts{std::string(100, 'x') + "a", "b"}));
     EXPECT_STORE_VALID(*store);
 }
@@ -236,13 +236,13 @@ TEST(UndoBufferSize, ChangeLargerThanTheBufferClearsTheHistory) {
 
 TEST(UndoBufferSize, ZeroRecordsNothingButEveryChangeHappens) {
     auto store = MakeStore({"a", "b"}, false, 80, 0);
-    const std::size_t before = store->Arena().UsedBytes();
+    const std::size_t before = store->MemoryUsed();
     store->InsertChars(nullptr, 1, 2, "x");
     store->InsertParaAfter(nullptr, 2, "c");
     store->DeletePara(nullptr, 3);
     EXPECT_EQ(Paragraphs(*store), (Texts{"ax", "b"}));
     EXPECT_EQ(store->UndoBuffer().UndoCount(), 0);
-    EXPECT_EQ(store->Arena().UsedBytes(), before);  // the removed paragraph was destroyed
+    EXPECT_EQ(store->MemoryUsed(), before);  // the removed paragraph was destroyed
     EXPECT_EQ(UndoOnce(*store), (TParaPos{}));
     EXPECT_EQ(Paragraphs(*store), (Texts{"ax", "b"}));
     EXPECT_STORE_VALID(*store);
