@@ -73,8 +73,8 @@ void TParaList::RewrapAll() {
 
 void TParaList::SetUndoBufferSize(std::uint16_t size) {
     THeldParaReleaser& releaser = *this;
-    FUndo.reset();
-    FUndo = std::make_unique<TUndoBuffer>(size, releaser);
+    auto fresh = std::make_unique<TUndoBuffer>(size, releaser);  // the old history stays on failure
+    FUndo = std::move(fresh);
 }
 
 void TParaList::SetModified(bool value) {

@@ -141,7 +141,7 @@ class TParaList : private THeldParaReleaser {
     // does not exist makes a primitive do nothing and return 0. Limits are tested before
     // anything changes. Each sets Modified, records its undo record (not while replaying),
     // moves the markers and tells every view (while NotifyEnabled).
-    // Text arguments hold no NUL and lines breaks only where stated.
+    // Text arguments hold no NUL, and no line break except where stated.
 
     // Inserts `text` at position p (>= 1); beyond the end the gap is first filled with
     // spaces.
@@ -219,7 +219,6 @@ class TParaList : private THeldParaReleaser {
     void Notify(TTextView* view, TTextChange change);
     void RecordCaret(std::int32_t para, std::int32_t pos);
     void Relink(TTextView* view, std::int32_t para, TParaRef held);
-    std::string BuildIndent(std::int32_t width, std::int32_t tabSize) const;
     TEditorErrorCode InsertTextPiece(TTextView* view, TParaPos& at, std::string_view piece);
 
     // Replay helpers

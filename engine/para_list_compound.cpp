@@ -22,14 +22,15 @@ std::int32_t BlanksBefore(std::string_view text, std::int32_t end) {
     return count;
 }
 
-}  // namespace
-
-std::string TParaList::BuildIndent(std::int32_t width, std::int32_t tabSize) const {
+// `width` columns of indent: tabs of `tabSize` then spaces, or only spaces without a tab size.
+std::string BuildIndent(std::int32_t width, std::int32_t tabSize) {
     if (tabSize <= 0) return std::string(static_cast<std::size_t>(width), ' ');
     std::string indent(static_cast<std::size_t>(width / tabSize), '\t');
     indent.append(static_cast<std::size_t>(width % tabSize), ' ');
     return indent;
 }
+
+}  // namespace
 
 // Line break inside a paragraph (p > 1), with the markers and views told once at the end:
 //
