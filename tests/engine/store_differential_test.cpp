@@ -37,6 +37,9 @@ class TSequence {
     std::string TextWithBreaks();
     std::int32_t AnyPara() { return Pick(static_cast<int>(FModel.Paras.size()) + 2); }
     std::int32_t AnyPos(std::int32_t k);
+    std::uint8_t AnyTabSize() {
+        return static_cast<std::uint8_t>(Chance(90) ? 1 + Pick(8) : 9 + Pick(247));
+    }
 
     void Configure();
     void Step();
@@ -67,9 +70,9 @@ class TSequence {
 void TSequence::Configure() {
     const std::uint16_t undoSizes[] = {0, 64, 300, 1000, 8192, 65535};
     FStore = std::make_unique<TParaList>(nullptr, Chance(60), undoSizes[Pick(6)]);
-    const std::int32_t columns[] = {1, 2, 3, 5, 8, 13, 20, 40, 80, 200};
-    FStore->SetWrapColumn(columns[Pick(10)]);
-    FStore->SetTabSize(static_cast<std::uint8_t>(1 + Pick(8)));
+    const std::int32_t columns[] = {1, 2, 3, 5, 8, 13, 20, 40, 80, 200, kMaxInt32};
+    FStore->SetWrapColumn(columns[Pick(11)]);
+    FStore->SetTabSize(AnyTabSize());
     if (Chance(30)) {
         FModel.ParaLimit = 3 + Pick(12);
         FModel.ByteLimit = 40 + Pick(400);
@@ -227,7 +230,7 @@ void TSequence::ChangeSetting() {
     const int choice = Pick(3);
     if (choice == 0) FStore->SetWordWrap(!FStore->WordWrap());
     if (choice == 1) FStore->SetWrapColumn(1 + Pick(30));
-    if (choice == 2) FStore->SetTabSize(static_cast<std::uint8_t>(1 + Pick(8)));
+    if (choice == 2) FStore->SetTabSize(AnyTabSize());
 }
 
 // Undo goes back to an earlier entry of the history (several when runs merged).
