@@ -1,0 +1,465 @@
+// Benchmark of the paragraph store: building it from a text file, its peak memory, a full
+// re-wrap, random line lookups and random single-character edits, side by side with vim
+// loading the same file. Prints one JSON object per measurement.
+//
+//   store_bench [--file PATH]... [--sizes MB,MB] [--no-vim] [--keep]
+//
+// Without --file it writes deterministic corpus files of the given sizes (default 10 and
+// 100 MB (10^6 bytes) of ~60-byte lines) to a temporary directory.
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/para_list.h"
+#include "platform/headless/headless_platform.h"
+
+namespace wendax {
+namespace {
+
+using TClock = std::chrono::steady_clock;
+
+double SecondsSince(TClock::time_point start) {
+    return std::chrono::duration<double>(TClock::now() - start).count();
+}
+
+struct TOptions {
+    std::vector<std::string> Files;
+    std::vector<long> SizesMb{10, 100};
+    bool Vim = true;
+    bool Keep = false;
+};
+
+// ---- Corpus: code-like indented lines, prose, empty lines, some tabs, and now and then a
+// line of several KB; CR LF line ends. Deterministic for a given size.
+
+class TCorpusWriter {
+  public:
+    explicit TCorpusWriter(std::uint64_t seed) : FRandom(seed) {}
+    void Write(const std::string& path, std::size_t bytes);
+
+  private:
+    int Pick(int n) { return static_cast<int>(FRandom() % static_cast<std::uint64_t>(n)); }
+    void Words(std::string& line, std::size_t length);
+    void CodeLine(std::string& line);
+    void Line(std::string& line, std::size_t number);
+
+    std::mt19937_64 FRandom;
+};
+
+void TCorpusWriter::Words(std::string& line, std::size_t length) {
+    static const char* const kWords[] = {"the",   "store", "keeps", "every",      "paragraph",
+                                         "of",    "text",  "in",    "order",      "and",
+                                         "wraps", "lines", "at",    "a",          "column",
+                                         "when",  "asked", "to",    "well-known", "undo"};
+    while (line.size() < length) {
+        line += kWords[Pick(20)];
+        line += Pick(12) == 0 ? ", " : " ";
+    }
+    line.pop_back();
+}
+
+void TCorpusWriter::CodeLine(std::string& line) {
+    static const char* const kTokens[] = {
+        "value", "=", "count",  "+",           "1;",    "if",  "(",           "index", ")",
+        "{",     "}", "return", "node->Next;", "const", "int", "std::string", "::",    "&&"};
+    const int depth = Pick(5);
+    line.append(Pick(7) == 0 ? std::string(static_cast<std::size_t>(depth), '\t')
+                             : std::string(static_cast<std::size_t>(depth * 4), ' '));
+    const std::size_t length = line.size() + 16 + static_cast<std::size_t>(Pick(70));
+    while (line.size() < length) {
+        line += kTokens[Pick(18)];
+        line += ' ';
+    }
+    line.pop_back();
+}
+
+void TCorpusWriter::Line(std::string& line, std::size_t number) {
+    line.clear();
+    const int kind = Pick(100);
+    if (number % 40000 == 39999) {
+        Words(line, 2000 + static_cast<std::size_t>(Pick(6000)));
+    } else if (kind < 10) {
+        // empty
+    } else if (kind < 55) {
+        CodeLine(line);
+    } else {
+        Words(line, 29 + static_cast<std::size_t>(Pick(80)));
+    }
+}
+
+void TCorpusWriter::Write(const std::string& path, std::size_t bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) std::exit(2);
+    std::string block;
+    std::string line;
+    std::size_t written = 0;
+    for (std::size_t number = 0; written + block.size() < bytes; ++number) {
+        Line(line, number);
+        block += line;
+        block += "\r\n";
+        if (block.size() > (1u << 20)) {
+            written += std::fwrite(block.data(), 1, block.size(), file);
+            block.clear();
+        }
+    }
+    std::fwrite(block.data(), 1, block.size(), file);
+    std::fclose(file);
+}
+
+// ---- Loading: a line ends at CR (CR LF together); byte 26 ends the file; lines longer
+// than a paragraph continue in further paragraphs.
+
+class TLineReader {
+  public:
+    explicit TLineReader(TParaList& store) : FStore(store) { FLine.reserve(kMaxParaLength); }
+    std::size_t Load(const std::string& path);
+
+  private:
+    void Add(std::string_view part);
+    void EndLine();
+
+    TParaList& FStore;
+    std::string FLine;
+    std::size_t FLines = 0;
+};
+
+void TLineReader::Add(std::string_view part) {
+    while (FLine.size() + part.size() > static_cast<std::size_t>(kMaxParaLength)) {
+        const std::size_t take = static_cast<std::size_t>(kMaxParaLength) - FLine.size();
+        FLine.append(part.substr(0, take));
+        EndLine();
+        part.remove_prefix(take);
+    }
+    FLine.append(part);
+}
+
+void TLineReader::EndLine() {
+    FStore.AppendLoadedPara(FLine, false);
+    FLine.clear();
+    ++FLines;
+}
+
+std::size_t TLineReader::Load(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY);
+    if (fd < 0) std::exit(2);
+    std::vector<char> buffer(64 * 1024);
+    bool afterCr = false;
+    bool ended = false;
+    ssize_t got = 0;
+    while (!ended && (got = read(fd, buffer.data(), buffer.size())) > 0) {
+        std::string_view data(buffer.data(), static_cast<std::size_t>(got));
+        if (afterCr && data.front() == '\n') data.remove_prefix(1);
+        afterCr = false;
+        if (const std::size_t eof = data.find('\x1a'); eof != std::string_view::npos) {
+            data = data.substr(0, eof);
+            ended = true;
+        }
+        for (std::size_t cr; (cr = data.find('\r')) != std::string_view::npos;) {
+            Add(data.substr(0, cr));
+            EndLine();
+            data.remove_prefix(cr + 1);
+            if (data.empty()) afterCr = true;
+            if (!data.empty() && data.front() == '\n') data.remove_prefix(1);
+        }
+        Add(data);
+    }
+    close(fd);
+    if (!FLine.empty()) EndLine();
+    return FLines;
+}
+
+// ---- Measurements
+
+void Emit(const std::string& json) {
+    std::printf("%s\n", json.c_str());
+    std::fflush(stdout);
+}
+
+std::string Field(const char* name, double value) {
+    char text[96];
+    std::snprintf(text, sizeof(text), ",\"%s\":%.6g", name, value);
+    return text;
+}
+
+std::string Head(const char* measure, const std::string& file) {
+    return std::string("{\"bench\":\"store\",\"measure\":\"") + measure + "\",\"file\":\"" + file +
+           "\"";
+}
+
+long PeakRssKb() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+struct TVimRun {
+    double Seconds = 0;
+    long PeakKb = 0;
+};
+
+// vim as a whole process: start, load the file, quit.
+TVimRun RunVim(const std::string& path) {
+    const auto start = TClock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int null = open("/dev/null", O_RDWR);
+        dup2(null, 0);
+        dup2(null, 1);
+        dup2(null, 2);
+        execlp("vim", "vim", "-u", "NONE", "-i", "NONE", "-N", "-es", "-c", "q", path.c_str(),
+               nullptr);
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) == 127) return {};
+    return {SecondsSince(start), usage.ru_maxrss};
+}
+
+// The fastest of three runs (the file is in the page cache for all of them).
+TVimRun BestVim(const std::string& path) {
+    TVimRun best;
+    for (int i = 0; i < 3; ++i) {
+        const TVimRun run = RunVim(path);
+        if (run.Seconds > 0 && (best.Seconds == 0 || run.Seconds < best.Seconds)) best = run;
+    }
+    return best;
+}
+
+// What one build reports from its child process.
+struct TBuildRun {
+    double Seconds = 0;
+    double PeakBytes = 0;
+    double BaseBytes = 0;
+    double Lines = 0;
+    double Paragraphs = 0;
+    double UsedBytes = 0;
+    double ReservedBytes = 0;
+};
+
+class TStoreBench {
+  public:
+    explicit TStoreBench(std::string path)
+        : FPath(std::move(path)), FStore(nullptr, false, 16384) {}
+    TBuildRun Build();
+    // The measurements on the built store.
+    void Run();
+
+  private:
+    void Rewrap(const char* measure, bool wrap);
+    void RandomLookups(const char* measure);
+    void RandomEdits();
+    TParaPos RandomPlace();
+
+    std::string FPath;
+    THeadlessPlatform FPlatform;
+    TParaList FStore;
+    std::mt19937 FRandom{12345};
+};
+
+void TStoreBench::Run() {
+    Rewrap("word_wrap_on_80", true);
+    RandomLookups("get_line_random_wrapped");
+    RandomEdits();
+    Rewrap("word_wrap_off", false);
+    RandomLookups("get_line_random");
+}
+
+TBuildRun TStoreBench::Build() {
+    TBuildRun run;
+    run.BaseBytes = static_cast<double>(PeakRssKb()) * 1024;
+    const auto start = TClock::now();
+    run.Lines = static_cast<double>(TLineReader(FStore).Load(FPath));
+    run.Seconds = SecondsSince(start);
+    run.PeakBytes = static_cast<double>(PeakRssKb()) * 1024;
+    run.Paragraphs = FStore.ParaCount();
+    run.UsedBytes = static_cast<double>(FStore.MemoryUsed());
+    run.ReservedBytes = static_cast<double>(FStore.MemoryReserved());
+    return run;
+}
+
+void TStoreBench::Rewrap(const char* measure, bool wrap) {
+    FStore.SetWrapColumn(80);
+    const auto start = TClock::now();
+    FStore.SetWordWrap(wrap);
+    const double seconds = SecondsSince(start);
+    Emit(Head(measure, FPath) + Field("seconds", seconds) +
+         Field("line_count", FStore.LineCount()) + "}");
+}
+
+void TStoreBench::RandomLookups(const char* measure) {
+    constexpr int kLookups = 1000;
+    std::size_t checksum = 0;
+    const auto start = TClock::now();
+    for (int i = 0; i < kLookups; ++i) {
+        checksum += FStore.GetLine(1 + static_cast<std::int32_t>(FRandom() % FStore.LineCount()))
+                        .Text.size();
+    }
+    const double seconds = SecondsSince(start);
+    Emit(Head(measure, FPath) + Field("lookups", kLookups) + Field("seconds", seconds) +
+         Field("us_per_lookup", seconds * 1e6 / kLookups) +
+         Field("checksum", static_cast<double>(checksum)) + "}");
+}
+
+// A random position in a random paragraph; finding it moves the store's cache there, as an
+// editor's caret would be before typing.
+TParaPos TStoreBench::RandomPlace() {
+    const auto para = 1 + static_cast<std::int32_t>(FRandom() % FStore.ParaCount());
+    return {para, 1 + static_cast<std::int32_t>(FRandom() % (FStore.ParaLength(para) + 1))};
+}
+
+// Alternating single-character inserts and deletes at random places with word wrap on. The
+// edit alone is timed (the paragraph already found, as under a caret); the walk that finds
+// a random paragraph is timed separately.
+void TStoreBench::RandomEdits() {
+    constexpr int kEdits = 10000;
+    double editSeconds = 0;
+    double findSeconds = 0;
+    for (int i = 0; i < kEdits; ++i) {
+        const auto findStart = TClock::now();
+        const TParaPos at = RandomPlace();
+        findSeconds += SecondsSince(findStart);
+        const auto start = TClock::now();
+        if (i % 2 == 0) {
+            FStore.InsertChars(nullptr, at.Para, at.Pos, "x");
+        } else {
+            FStore.DeleteChars(nullptr, at.Para, at.Pos, 1);
+        }
+        editSeconds += SecondsSince(start);
+    }
+    Emit(Head("insert_delete_random_wrapped", FPath) + Field("edits", kEdits) +
+         Field("seconds", editSeconds) + Field("us_per_edit", editSeconds * 1e6 / kEdits) +
+         Field("us_per_random_paragraph_walk", findSeconds * 1e6 / kEdits) +
+         Field("line_count", FStore.LineCount()) + "}");
+}
+
+// Builds the store in a child process, so that the peak resident memory is its own, and
+// reports the build through a pipe; with `measureMore` the child goes on with the other
+// measurements, printing them.
+TBuildRun BuildInChild(const std::string& path, bool measureMore) {
+    int channel[2];
+    if (pipe(channel) != 0) std::exit(2);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(channel[0]);
+        TStoreBench bench(path);
+        const TBuildRun run = bench.Build();
+        if (write(channel[1], &run, sizeof(run)) != static_cast<ssize_t>(sizeof(run))) _exit(1);
+        close(channel[1]);
+        if (measureMore) bench.Run();
+        std::fflush(stdout);
+        _exit(0);
+    }
+    close(channel[1]);
+    TBuildRun run;
+    if (read(channel[0], &run, sizeof(run)) != static_cast<ssize_t>(sizeof(run))) std::exit(2);
+    close(channel[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) std::exit(2);
+    return run;
+}
+
+void EmitBuild(const std::string& path, double bytes, const TBuildRun& run, const TVimRun& vim) {
+    std::string json = Head("build", path) + Field("bytes", bytes) + Field("lines", run.Lines) +
+                       Field("paragraphs", run.Paragraphs) + Field("seconds", run.Seconds) +
+                       Field("peak_rss_bytes", run.PeakBytes) +
+                       Field("peak_rss_per_text_byte", run.PeakBytes / bytes) +
+                       Field("rss_before_build_bytes", run.BaseBytes) +
+                       Field("store_used_bytes", run.UsedBytes) +
+                       Field("store_reserved_bytes", run.ReservedBytes);
+    if (vim.Seconds > 0) {
+        json += Field("vim_seconds", vim.Seconds) +
+                Field("ratio_to_vim", run.Seconds / vim.Seconds) +
+                Field("vim_peak_rss_per_text_byte", vim.PeakKb * 1024.0 / bytes);
+    }
+    Emit(json + "}");
+}
+
+// Times are the best of three runs, for vim and the store alike (the file is in the page
+// cache for all of them); the other measurements run on a fourth build.
+void MeasureFile(const std::string& path, const TOptions& options) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0) {
+        std::fprintf(stderr, "cannot read %s\n", path.c_str());
+        std::exit(2);
+    }
+    const auto bytes = static_cast<double>(info.st_size);
+    const TVimRun vim = options.Vim ? BestVim(path) : TVimRun{};
+    if (vim.Seconds > 0) {
+        Emit(Head("vim_load", path) + Field("bytes", bytes) + Field("seconds", vim.Seconds) +
+             Field("peak_rss_bytes", vim.PeakKb * 1024.0) +
+             Field("peak_rss_per_text_byte", vim.PeakKb * 1024.0 / bytes) + "}");
+    }
+    TBuildRun best;
+    for (int i = 0; i < 3; ++i) {
+        const TBuildRun run = BuildInChild(path, false);
+        if (i == 0 || run.Seconds < best.Seconds) best = run;
+    }
+    EmitBuild(path, bytes, best, vim);
+    BuildInChild(path, true);
+}
+
+TOptions ParseOptions(int argc, char** argv) {
+    TOptions options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--file" && i + 1 < argc) {
+            options.Files.emplace_back(argv[++i]);
+        } else if (arg == "--sizes" && i + 1 < argc) {
+            options.SizesMb.clear();
+            std::string list = argv[++i];
+            for (std::size_t comma; (comma = list.find(',')) != std::string::npos;
+                 list.erase(0, comma + 1)) {
+                options.SizesMb.push_back(std::stol(list.substr(0, comma)));
+            }
+            options.SizesMb.push_back(std::stol(list));
+        } else if (arg == "--no-vim") {
+            options.Vim = false;
+        } else if (arg == "--keep") {
+            options.Keep = true;
+        } else {
+            std::fprintf(
+                stderr,
+                "usage: store_bench [--file PATH]... [--sizes MB,MB] [--no-vim] [--keep]\n");
+            std::exit(2);
+        }
+    }
+    return options;
+}
+
+}  // namespace
+}  // namespace wendax
+
+int main(int argc, char** argv) {
+    using namespace wendax;
+    const TOptions options = ParseOptions(argc, argv);
+    for (const std::string& file : options.Files)
+        MeasureFile(file, options);
+    if (!options.Files.empty()) return 0;
+    char directory[] = "/tmp/wendax-bench-XXXXXX";
+    if (mkdtemp(directory) == nullptr) return 2;
+    for (const long megabytes : options.SizesMb) {
+        const std::string path =
+            std::string(directory) + "/corpus-" + std::to_string(megabytes) + "mb.txt";
+        TCorpusWriter(static_cast<std::uint64_t>(megabytes))
+            .Write(path, static_cast<std::size_t>(megabytes) * 1000000);
+        MeasureFile(path, options);
+        if (!options.Keep) unlink(path.c_str());
+    }
+    if (!options.Keep) rmdir(directory);
+    return 0;
+}

@@ -1,0 +1,28 @@
+// Tab expansion within one display line: widths, and conversion between positions and
+// display columns. A tab advances to the next multiple of the tab size, counted from the
+// first character of the line. Tab sizes are at least 1.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace wendax {
+
+// Display column reached after a character at display column `width` (0-based).
+inline std::int32_t AdvanceColumn(std::int32_t width, char c, std::int32_t tabSize) {
+    return c == '\t' ? (width / tabSize + 1) * tabSize : width + 1;
+}
+
+// Display width of the first `count` characters of a line.
+std::int32_t DisplayWidth(std::string_view line, std::int32_t count, std::int32_t tabSize);
+
+// Display column of position p of a line. p <= 1 (or an empty line) gives p, except 0
+// gives 1; a position after the text adds one column per virtual position.
+std::int32_t PosToColumn(std::string_view line, std::int32_t p, std::int32_t tabSize);
+
+// Position shown at display column c: the character whose tab-expanded span covers c;
+// beyond the end of the text, the virtual position that PosToColumn maps back to c.
+// c <= 1 (or an empty line) gives c.
+std::int32_t ColumnToPos(std::string_view line, std::int32_t c, std::int32_t tabSize);
+
+}  // namespace wendax

@@ -1,0 +1,116 @@
+// The wrap rule and the tab expansion of display lines.
+#include <gtest/gtest.h>
+
+#include "engine/display_columns.h"
+#include "engine/para_wrapper.h"
+#include "engine/wrap_rule.h"
+#include "tests/engine/store_test_support.h"
+
+namespace wendax {
+namespace {
+
+std::vector<std::string> Wrapped(const std::string& text, int width, int tabSize = 8) {
+    const std::vector<std::uint16_t> starts = TParaWrapper::LineStartsOf(text, {width, tabSize});
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        const std::size_t end = i + 1 < starts.size() ? starts[i + 1] : text.size();
+        lines.push_back(text.substr(starts[i], end - starts[i]));
+    }
+    EXPECT_EQ(lines, test::ModelWrap(text, width, tabSize))
+        << "text '" << text << "' width " << width;
+    return lines;
+}
+
+using Lines = std::vector<std::string>;
+
+TEST(WrapRule, BlanksAtABreakStayAtTheEndOfTheLine) {
+    EXPECT_EQ(Wrapped("aaaa bbbb", 6), (Lines{"aaaa ", "bbbb"}));
+    EXPECT_EQ(Wrapped("aaaa  bbbb", 6), (Lines{"aaaa  ", "bbbb"}));
+    EXPECT_EQ(Wrapped("aa         bb", 4), (Lines{"aa         ", "bb"}));
+}
+
+TEST(WrapRule, HyphenBreaksAfterItselfAndMayStandOneColumnPastTheWidth) {
+    EXPECT_EQ(Wrapped("abc-defgh", 4), (Lines{"abc-", "defg", "h"}));
+    EXPECT_EQ(Wrapped("abcd-ef", 4), (Lines{"abcd-", "ef"}));
+    EXPECT_EQ(Wrapped("ab- cd", 3), (Lines{"ab- ", "cd"}));
+}
+
+TEST(WrapRule, OnlyBlanksAfterABreakAddNoLine) {
+    EXPECT_EQ(Wrapped("abcd      ", 4), (Lines{"abcd      "}));
+    EXPECT_EQ(Wrapped("ab \t \t  ", 2), (Lines{"ab \t \t  "}));
+    EXPECT_EQ(Wrapped("abcd-   ", 4), (Lines{"abcd-   "}));
+}
+
+TEST(WrapRule, WordLongerThanTheWidthIsCutAtTheWidth) {
+    EXPECT_EQ(Wrapped("abcdefghij", 4), (Lines{"abcd", "efgh", "ij"}));
+    EXPECT_EQ(Wrapped("xy abcdefghij", 4), (Lines{"xy ", "abcd", "efgh", "ij"}));
+    EXPECT_EQ(Wrapped("abc", 1), (Lines{"a", "b", "c"}));
+}
+
+TEST(WrapRule, TabsExpandFromTheStartOfEachDisplayLine) {
+    EXPECT_EQ(Wrapped("\tab cdefgh", 10), (Lines{"\tab ", "cdefgh"}));
+    EXPECT_EQ(Wrapped("\tabcdefghij", 10), (Lines{"\t", "abcdefghij"}));
+    // The continuation line starts at x: its tab reaches column 8 of that line, not 16.
+    EXPECT_EQ(Wrapped("aaaaaaaaa x\tyz", 10), (Lines{"aaaaaaaaa ", "x\tyz"}));
+    EXPECT_EQ(Wrapped("a\tb", 3, 4), (Lines{"a\t", "b"}));
+}
+
+TEST(WrapRule, NoWidthMeansOneLine) {
+    EXPECT_EQ(Wrapped(std::string(5000, 'a'), 0), (Lines{std::string(5000, 'a')}));
+    EXPECT_EQ(Wrapped("", 4), (Lines{""}));
+    EXPECT_EQ(NextLineStart("abc def", 0, {0, 8}), 0);
+}
+
+TEST(WrapRule, FitCountsTabExpandedColumns) {
+    EXPECT_EQ(LineFit("abcdef", 0, {4, 8}), 4);
+    EXPECT_EQ(LineFit("ab", 0, {4, 8}), 2);
+    EXPECT_EQ(LineFit("a\tbc", 0, {4, 4}), 2);
+    EXPECT_EQ(LineFit("xxa\tbc", 2, {5, 4}), 3);  // from offset 2: a (1), tab (4), b (5)
+}
+
+TEST(DisplayColumns, PositionToColumnExpandsTabsAndCountsVirtualPositions) {
+    EXPECT_EQ(PosToColumn("abc", 0, 8), 1);
+    EXPECT_EQ(PosToColumn("abc", 1, 8), 1);
+    EXPECT_EQ(PosToColumn("", 5, 8), 5);
+    EXPECT_EQ(PosToColumn("abc", 3, 8), 3);
+    EXPECT_EQ(PosToColumn("abc", 6, 8), 6);
+    EXPECT_EQ(PosToColumn("a\tb", 3, 8), 9);
+    EXPECT_EQ(PosToColumn("a\tb", 4, 8), 10);
+    EXPECT_EQ(PosToColumn("a\tb", 6, 8), 12);
+    EXPECT_EQ(PosToColumn("\t\t", 2, 4), 5);
+}
+
+TEST(DisplayColumns, ColumnToPosFindsTheCharacterCoveringTheColumn) {
+    EXPECT_EQ(ColumnToPos("abc", 0, 8), 0);
+    EXPECT_EQ(ColumnToPos("abc", 2, 8), 2);
+    EXPECT_EQ(ColumnToPos("abc", 7, 8), 7);
+    EXPECT_EQ(ColumnToPos("", 4, 8), 4);
+    EXPECT_EQ(ColumnToPos("a\tb", 2, 8), 2);
+    EXPECT_EQ(ColumnToPos("a\tb", 8, 8), 2);
+    EXPECT_EQ(ColumnToPos("a\tb", 9, 8), 3);
+    EXPECT_EQ(ColumnToPos("a\tb", 11, 8), 5);
+}
+
+// A column inside a final tab's span is that tab; after it come virtual positions that map
+// back to the same column.
+TEST(DisplayColumns, ColumnInsideAFinalTabMapsToTheTab) {
+    EXPECT_EQ(ColumnToPos("a\t", 5, 8), 2);
+    EXPECT_EQ(ColumnToPos("a\t", 8, 8), 2);
+    EXPECT_EQ(ColumnToPos("a\t", 9, 8), 3);
+    for (int column = 9; column < 20; ++column) {
+        EXPECT_EQ(PosToColumn("a\t", ColumnToPos("a\t", column, 8), 8), column);
+    }
+}
+
+TEST(DisplayColumns, ColumnsAndPositionsRoundTripOnEveryCharacterStart) {
+    const std::string line = "\tab\t\tc d\te";
+    for (int tab = 1; tab <= 9; ++tab) {
+        for (int p = 1; p <= static_cast<int>(line.size()) + 5; ++p) {
+            EXPECT_EQ(ColumnToPos(line, PosToColumn(line, p, tab), tab), p)
+                << "tab " << tab << " p " << p;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace wendax
