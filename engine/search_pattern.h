@@ -1,0 +1,46 @@
+// A search text prepared for the Horspool scan: the pattern as compared (upper-cased once
+// for a case-insensitive search), the case table every text character goes through before
+// it is compared, and the skip table.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/upper_case.h"
+
+namespace wendax {
+
+class TSearchPattern {
+  public:
+    static constexpr std::size_t kMaxLength = 255;
+    static constexpr std::size_t npos = std::string_view::npos;
+
+    // `text` holds 1..kMaxLength characters.
+    TSearchPattern(std::string_view text, bool matchCase);
+
+    std::int32_t Length() const { return static_cast<std::int32_t>(FText.size()); }
+    // The pattern as compared: upper-cased unless the case must match.
+    std::string_view Text() const { return FText; }
+    // The shift after a window whose last text character is c: the pattern length, or
+    // n - i for the last i < n with pattern[i] (1-based) equal to c after case conversion.
+    std::uint8_t Skip(char c) const { return FSkip[static_cast<std::uint8_t>(c)]; }
+
+    // Index of the first occurrence in `run`, or npos.
+    std::size_t FindFirst(std::string_view run) const;
+    // Index of the last occurrence lying wholly within `run`, or npos.
+    std::size_t FindLast(std::string_view run) const;
+
+  private:
+    std::uint8_t Fold(char c) const { return (*FCase)[static_cast<std::uint8_t>(c)]; }
+    bool MatchesBefore(const char* windowStart) const;
+
+    std::string FText;
+    const TCaseTable* FCase;
+    // Indexed by the raw text character, so that the case conversion is built in.
+    std::array<std::uint8_t, 256> FSkip{};
+};
+
+}  // namespace wendax
