@@ -35,15 +35,16 @@ TParaPos TSearchScan::Forward(TParaPos from, const TSearchScope& scope) {
     const std::int32_t lastPara = std::min(scope.End.Para, FStore.ParaCount());
     if (from.Para < 1) from = {1, 1};
     std::int32_t pos = std::max(from.Pos, 1);
-    for (std::int32_t para = from.Para; para <= lastPara; ++para, pos = 1) {
-        const std::string_view text = FStore.ParaText(para);
+    for (TParaCursor para = FStore.CursorAt(from.Para); para.Para() != 0 && para.Para() <= lastPara;
+         para.Next(), pos = 1) {
+        const std::string_view text = para.Text();
         const auto length = static_cast<std::int32_t>(text.size());
         while (length - pos + 1 >= n) {
             const std::size_t at =
                 FPattern.FindFirst(text.substr(static_cast<std::size_t>(pos - 1)));
             if (at == TSearchPattern::npos) break;
             const std::int32_t q = pos + static_cast<std::int32_t>(at);
-            if (Accepts(text, para, q, scope)) return {para, q};
+            if (Accepts(text, para.Para(), q, scope)) return {para.Para(), q};
             pos = q + 1;
         }
     }
@@ -56,15 +57,16 @@ TParaPos TSearchScan::Backward(TParaPos from, const TSearchScope& scope) {
     const std::int32_t firstPara = std::max(scope.Begin.Para, 1);
     if (from.Para > FStore.ParaCount()) from = {FStore.ParaCount(), kMaxInt32};
     std::int32_t last = from.Pos - 1;
-    for (std::int32_t para = from.Para; para >= firstPara; --para, last = kMaxInt32) {
-        const std::string_view text = FStore.ParaText(para);
+    for (TParaCursor para = FStore.CursorAt(from.Para); para.Para() >= firstPara;
+         para.Prev(), last = kMaxInt32) {
+        const std::string_view text = para.Text();
         last = std::min(last, static_cast<std::int32_t>(text.size()));
         while (last >= n) {
             const std::size_t at =
                 FPattern.FindLast(text.substr(0, static_cast<std::size_t>(last)));
             if (at == TSearchPattern::npos) break;
             const std::int32_t q = static_cast<std::int32_t>(at) + 1;
-            if (Accepts(text, para, q, scope)) return {para, q};
+            if (Accepts(text, para.Para(), q, scope)) return {para.Para(), q};
             last = q + n - 2;
         }
     }

@@ -14,9 +14,9 @@ void WriteTextFile(TParaList& store, TFileReplacement& out, TLineEnd lineEnd) {
     const std::int32_t count = store.ParaCount();
     std::string block;
     block.reserve(kWriteBlock + kMaxParaLength + end.size());
-    for (std::int32_t k = 1; k <= count; ++k) {
-        const std::string_view text = store.ParaText(k);
-        if (k == count && text.empty()) break;
+    for (TParaCursor para = store.CursorAt(1); para.Para() != 0; para.Next()) {
+        const std::string_view text = para.Text();
+        if (para.Para() == count && text.empty()) break;
         block.append(text);
         block.append(end);
         if (block.size() >= kWriteBlock) {

@@ -47,6 +47,32 @@ TEST(UpperCase, FollowsTheWesternCharacterSet) {
     EXPECT_EQ(AsciiUpperCase('q'), 'Q');
 }
 
+// The window filter compares each character with at most two raw bytes.
+TEST(UpperCase, NoCapitalHasMoreThanOneOtherByte) {
+    for (int capital = 0; capital < 256; ++capital) {
+        int others = 0;
+        for (int c = 0; c < 256; ++c)
+            others += c != capital && kUpperCase[static_cast<std::size_t>(c)] == capital;
+        EXPECT_LE(others, 1) << capital;
+        if (others > 0) {
+            EXPECT_EQ(kUpperCase[static_cast<std::size_t>(capital)], capital);
+        }
+    }
+}
+
+TEST(SearchPattern, FindsOccurrencesAtEveryPlaceOfLongRuns) {
+    const std::string pattern = "Needle";
+    for (std::size_t length = pattern.size(); length < 80; ++length) {
+        for (std::size_t at = 0; at + pattern.size() <= length; ++at) {
+            std::string run(length, 'e');
+            run.replace(at, pattern.size(), "nEEDLE");
+            ASSERT_EQ(TSearchPattern(pattern, false).FindFirst(run), at) << length << " " << at;
+            ASSERT_EQ(TSearchPattern(pattern, true).FindFirst(run), TSearchPattern::npos);
+            ASSERT_EQ(TSearchPattern(pattern, false).FindLast(run), at);
+        }
+    }
+}
+
 TEST(SearchPattern, SkipTableTakesTheLastOccurrenceBeforeTheEnd) {
     const TSearchPattern pattern("abcab", true);
     EXPECT_EQ(pattern.Skip('a'), 1);
@@ -94,16 +120,33 @@ TEST(SearchPattern, FindsTheSameOccurrencesAsTryingEveryPosition) {
             c = alphabet[random() % alphabet.size()];
         return s;
     };
-    for (int i = 0; i < 20000; ++i) {
-        const std::string pattern = text(5);
+    for (int i = 0; i < 40000; ++i) {
+        const std::string pattern = text(i % 10 == 0 ? 30 : 5);
         if (pattern.empty()) continue;
-        const std::string run = text(40);
+        const std::string run = text(i % 2 == 0 ? 20 : 120);
         const TSearchPattern prepared(pattern, false);
         ASSERT_EQ(prepared.FindFirst(run), NaiveFind(run, pattern, true))
             << "seed " << seed << " run '" << run << "' pattern '" << pattern << "'";
         ASSERT_EQ(prepared.FindLast(run), NaiveFind(run, pattern, false))
             << "seed " << seed << " run '" << run << "' pattern '" << pattern << "'";
     }
+}
+
+TEST(ParaCursor, WalksBothWaysAndLeavesAtTheEnds) {
+    auto store = MakeStore({"one", "", "three"});
+    TParaCursor cursor = store->CursorAt(2);
+    EXPECT_EQ(cursor.Para(), 2);
+    EXPECT_EQ(cursor.Text(), "");
+    cursor.Next();
+    EXPECT_EQ(cursor.Text(), "three");
+    cursor.Next();
+    EXPECT_EQ(cursor.Para(), 0);
+    cursor = store->CursorAt(1);
+    EXPECT_EQ(cursor.Text(), "one");
+    cursor.Prev();
+    EXPECT_EQ(cursor.Para(), 0);
+    EXPECT_EQ(store->CursorAt(4).Para(), 0);
+    EXPECT_EQ(store->CursorAt(0).Para(), 0);
 }
 
 TEST(SearchScope, AcceptsOccurrencesWhollyBetweenBeginAndEnd) {
