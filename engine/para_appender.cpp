@@ -2,13 +2,11 @@
 
 #include <algorithm>
 
+#include "engine/word_delimiters.h"
+
 namespace wendax {
 
 namespace {
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
 
 std::int32_t EffectiveLimit(const TParaList& store) {
     return std::clamp(store.ParaLengthLimit(), 1, kMaxParaLength);

@@ -1,31 +1,23 @@
-// The word delimiters: the characters that end a word for the word commands, the whole-word
-// test of search and double-click selection. Digits, letters, the underscore and every
-// character above 127 are word characters.
+// The character classes of the word commands, the whole-word search test and double-click
+// word selection: the 35 word delimiters, word characters and blanks.
 #pragma once
 
-#include <array>
 #include <string_view>
 
 namespace wendax {
 
-// The 35 delimiters, in their historical order.
+// In their fixed order: tab, apostrophe, carriage return, line feed, space, then punctuation.
+// Every other character (digits, letters, the underscore, every character above 127) is a
+// word character.
 inline constexpr std::string_view kWordDelimiters = "\t'\r\n ,./?;:`\"<>[]{}-=\\+|()%@&^$#!~*";
 
-namespace detail {
-
-constexpr std::array<bool, 256> MakeDelimiterTable() {
-    std::array<bool, 256> table{};
-    for (const char c : kWordDelimiters)
-        table[static_cast<unsigned char>(c)] = true;
-    return table;
+bool IsWordDelimiter(char c);
+inline bool IsWordChar(char c) {
+    return !IsWordDelimiter(c);
 }
-
-inline constexpr std::array<bool, 256> kIsDelimiter = MakeDelimiterTable();
-
-}  // namespace detail
-
-inline bool IsWordDelimiter(char c) {
-    return detail::kIsDelimiter[static_cast<unsigned char>(c)];
+// Space or tab.
+inline bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
 }
 
 }  // namespace wendax

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,7 +13,7 @@
 namespace wendax {
 
 class THeadlessPlatform : public TPlatformServices {
-public:
+  public:
     // Installs itself on construction and uninstalls on destruction.
     THeadlessPlatform();
     ~THeadlessPlatform() override;
@@ -23,7 +24,10 @@ public:
 
     bool ClipboardHasText() override { return Clipboard.has_value(); }
     std::optional<std::string> ClipboardText() override { return Clipboard; }
-    void SetClipboardText(std::string_view text) override { Clipboard = std::string(text); }
+    void SetClipboardText(std::string_view text) override {
+        if (ClipboardFails) throw std::bad_alloc();
+        Clipboard = std::string(text);
+    }
 
     std::uint32_t TickCount() override { return Now; }
     int HorzScrollBarHeight() override { return ScrollBarHeight; }
@@ -37,6 +41,7 @@ public:
     int BusyDepth = 0;
     int BusyShown = 0;  // how many times the busy cursor appeared
     std::optional<std::string> Clipboard;
+    bool ClipboardFails = false;  // SetClipboardText runs out of memory
     std::uint32_t Now = 0;
     int ScrollBarHeight = 16;
     std::uint32_t BlinkTime = 530;
@@ -44,7 +49,7 @@ public:
     std::vector<std::string> ErrorBoxes;
     TFileSystem* FileSystem;
 
-private:
+  private:
     TPlatformServices* FPrevious;
 };
 
