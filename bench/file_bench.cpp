@@ -16,10 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/replace_all.h"
-#include "engine/search_options.h"
-#include "engine/text_file_reader.h"
-#include "engine/text_file_writer.h"
+#include "control/controller.h"
+#include "engine/text_file_editor.h"
 #include "platform/headless/headless_platform.h"
 
 namespace wendax {
@@ -125,42 +123,29 @@ std::string Compared(const char* name, double ours, double theirs) {
            Field((std::string("ratio_to_") + name).c_str(), ours / theirs);
 }
 
-// ---- The text under test
-
-std::unique_ptr<TParaList> NewStore() {
-    return std::make_unique<TParaList>(nullptr, false, 16384);
-}
+// ---- The text under test: a text-file editor as the application uses it.
 
 class TTextUnderTest {
   public:
-    void Load(const std::string& path) {
-        TLoadedText loaded = ReadTextFile(Platform().Files(), path, NewStore, false);
-        FStore = std::move(loaded.Store);
-        FLineEnd = loaded.LineEnd;
+    TTextUnderTest() {
+        FEditor.SetController(&FController);
+        FEditor.SetUndoBufferSize(16384);
+        FEditor.SetTrimWhiteSpace(false);
     }
-    void Save(const std::string& path) {
-        auto out = Platform().Files().Replace(path);
-        WriteTextFile(*FStore, *out, FLineEnd);
-        out->Commit({});
-    }
+    void Load(const std::string& path) { FEditor.LoadFromFile(path); }
+    void Save(const std::string& path) { FEditor.SaveToFile(path); }
     bool Search(const std::string& word, TEditorSearchOptions options) {
-        const TSearchPattern pattern(word, (options & srMatchCase) != 0);
-        TSearchScan scan(*FStore, pattern, false);
-        const TSearchScope scope{{1, 1}, {FStore->ParaCount() + 1, 1}};
-        return scan.Forward({1, 1}, scope).Para != 0;
+        return FEditor.Search(word, options);
     }
-    std::int32_t ReplaceAll(const std::string& word, const std::string& by,
-                            TEditorSearchOptions options) {
-        const TSearchPattern pattern(word, (options & srMatchCase) != 0);
-        TSearchScan scan(*FStore, pattern, false);
-        TSearchScope scope{{1, 1}, {FStore->ParaCount() + 1, 1}};
-        return wendax::ReplaceAll(*FStore, nullptr, scan, false, {1, 1}, scope, by).Replaced;
+    std::int32_t Replace(const std::string& word, const std::string& by,
+                         TEditorSearchOptions options) {
+        return FEditor.Replace(word, by, options);
     }
-    std::int32_t ParaCount() const { return FStore->ParaCount(); }
+    std::int32_t ParaCount() const { return FEditor.ParaCount(); }
 
   private:
-    std::unique_ptr<TParaList> FStore;
-    TLineEnd FLineEnd = leCrLf;
+    TOvcController FController;
+    TOvcTextFileEditor FEditor;
 };
 
 // ---- Measurements
@@ -228,7 +213,7 @@ void MeasureReplaceAll(TTextUnderTest& text, const std::string& path, const std:
                        bool withTools) {
     const auto start = TClock::now();
     const std::int32_t replaced =
-        text.ReplaceAll("the", "these", srReplaceAll | srMatchCase | srEntireScope);
+        text.Replace("the", "these", srReplaceAll | srMatchCase | srEntireScope);
     const double seconds = SecondsSince(start);
     std::string json = Head("replace_all_the_by_these", path) + Field("seconds", seconds) +
                        Field("replaced", replaced);
