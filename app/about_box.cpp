@@ -33,6 +33,8 @@ QFrame* NewPanel(const char* name, QFrame::Shadow shadow) {
 TFM_About::TFM_About(QWidget* parent) : TProgramDialog(parent, "FM_About", "About", 385, 292) {
     setModal(true);
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(4);
     layout->addWidget(Banner());
     layout->addWidget(Information(), 1);
     layout->addWidget(Rights());
@@ -48,7 +50,8 @@ TFM_About::TFM_About(QWidget* parent) : TProgramDialog(parent, "FM_About", "Abou
 QWidget* TFM_About::Banner() {
     QFrame* banner = NewPanel("PL_Morvathen", QFrame::Raised);
     auto* layout = new QHBoxLayout(banner);
-    QLabel* maker = NewLabel("", kMakerName, 14, true);
+    layout->setContentsMargins(4, 2, 4, 2);
+    QLabel* maker = NewLabel("", kMakerName, 13, true);
     maker->setAlignment(Qt::AlignCenter);
     layout->addWidget(maker);
     return banner;
@@ -57,6 +60,7 @@ QWidget* TFM_About::Banner() {
 QWidget* TFM_About::Information() {
     QFrame* information = NewPanel("", QFrame::Raised);
     auto* outer = new QHBoxLayout(information);
+    outer->setContentsMargins(4, 4, 4, 4);
     QFrame* logo = NewPanel("PL_Logo", QFrame::Sunken);
     logo->setAutoFillBackground(true);
     QPalette white = logo->palette();
@@ -64,6 +68,7 @@ QWidget* TFM_About::Information() {
     white.setColor(QPalette::WindowText, kNavy);
     logo->setPalette(white);
     auto* layout = new QHBoxLayout(logo);
+    layout->setContentsMargins(6, 2, 6, 2);
     auto* picture = new QLabel;
     picture->setObjectName(QStringLiteral("IE_Morvathen"));
     picture->setPixmap(QPixmap::fromImage(AboutPicture()));
@@ -83,6 +88,8 @@ QWidget* TFM_About::Information() {
 QWidget* TFM_About::Rights() {
     QFrame* bottom = NewPanel("", QFrame::Raised);
     auto* layout = new QVBoxLayout(bottom);
+    layout->setContentsMargins(6, 2, 6, 2);
+    layout->setSpacing(0);
     for (QLabel* label : {NewLabel("", "Copyright \u00A9 the Wendax developers", 0),
                           NewLabel("LL_Rights", "All Rights Reserved", 0)}) {
         label->setAlignment(Qt::AlignRight);

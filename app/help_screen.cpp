@@ -40,7 +40,7 @@ TFM_HelpScreen::TFM_HelpScreen(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     FPages = new QTabWidget;
     FPages->setObjectName(QStringLiteral("PC_Help"));
-    FPages->setStyleSheet(QStringLiteral("QTabBar::tab { width: %1px; }").arg(kTabWidth));
+    FPages->setStyleSheet(QStringLiteral("QTabBar::tab { min-width: %1px; }").arg(kTabWidth));
     FPages->addTab(TextPage("TS_License", LicenseText()), QStringLiteral("&License"));
     FPages->addTab(TextPage("TS_Contact", ContactText()), QStringLiteral("&Contact"));
     FPages->addTab(TextPage("TS_Bookmarks", BookmarksText()), QStringLiteral("&Bookmarks"));

@@ -41,7 +41,7 @@ TFM_Options::TFM_Options(QWidget* parent, TDialogs& dialogs)
     auto* layout = new QVBoxLayout(this);
     FPages = new QTabWidget;
     FPages->setObjectName(QStringLiteral("PC_Options"));
-    FPages->setStyleSheet(QStringLiteral("QTabBar::tab { width: %1px; }").arg(kTabWidth));
+    FPages->setStyleSheet(QStringLiteral("QTabBar::tab { min-width: %1px; }").arg(kTabWidth));
     FPages->addTab(BuildProgramPage(), QStringLiteral("Program"));
     FPages->addTab(BuildEditorPage(), QStringLiteral("Editor"));
     FPages->addTab(BuildDesktopPage(), QStringLiteral("Desktop"));

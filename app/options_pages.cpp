@@ -27,7 +27,9 @@ TControl* New(const char* name, const char* caption, const char* hint) {
 
 QGroupBox* NewGroup(const char* name, const char* title) {
     auto* group = New<QGroupBox>(name, title, "");
-    new QVBoxLayout(group);
+    auto* layout = new QVBoxLayout(group);
+    layout->setSpacing(2);
+    layout->setContentsMargins(8, 4, 8, 4);
     return group;
 }
 
@@ -38,6 +40,7 @@ QSpinBox* NewNumber(const char* name, int digits, const char* hint) {
     number->setObjectName(QString::fromLatin1(name));
     number->setRange(0, digits >= 3 ? 999 : 99);
     number->setSingleStep(1);
+    number->setMinimumWidth(64);
     SetHint(*number, hint);
     return number;
 }
@@ -212,6 +215,7 @@ QWidget* TFM_Options::BuildColorsPage() {
         SetHint(*list, hint);
         connect(list, &QComboBox::activated, this,
                 [this, list, &working](int index) { ChooseColor(*list, working, index); });
+        list->setMinimumWidth(200);
         grid->addWidget(NewLabel("", caption, list), row, 0);
         grid->addWidget(list, row, 1);
         return list;
@@ -224,9 +228,10 @@ QWidget* TFM_Options::BuildColorsPage() {
     FSample = New<QLabel>("PL_Sample", "  I met a traveler from an antique land", "");
     FSample->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     FSample->setAutoFillBackground(true);
-    FSample->setMinimumHeight(48);
-    grid->addWidget(new QLabel(QStringLiteral("Sample")), 3, 0, 1, 2);
-    grid->addWidget(FSample, 4, 0, 1, 2);
+    FSample->setMinimumHeight(36);
+    grid->addWidget(new QLabel(QStringLiteral("Sample")), 3, 0);
+    grid->addWidget(FSample, 4, 0, 1, 3);
+    grid->setColumnStretch(2, 1);
     layout->addWidget(group);
     layout->addStretch();
     return page;

@@ -23,9 +23,16 @@ TProgramDialog::TProgramDialog(QWidget* parent, const char* name, const char* ti
     setFixedSize(width, height);
 }
 
+// Before its first showing the dialog has no frame yet; it will get one like the main
+// window's.
 void TProgramDialog::CenterOver(const QWidget& main) {
-    const QRect frame = frameGeometry();
-    move(CenteredPosition(main.frameGeometry(), frame.size()));
+    QSize size = frameGeometry().size();
+    if (frameGeometry() == geometry()) {
+        const QRect outer = main.frameGeometry();
+        const QRect inner = main.geometry();
+        size += QSize(outer.width() - inner.width(), outer.height() - inner.height());
+    }
+    move(CenteredPosition(main.frameGeometry(), size));
 }
 
 bool TProgramDialog::event(QEvent* event) {
