@@ -15,7 +15,7 @@ std::string_view Trimmed(std::string_view text) {
 
 std::optional<int> ParseLineNumber(std::string_view text) {
     text = Trimmed(text);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
     int value = 0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
