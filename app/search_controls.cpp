@@ -42,6 +42,9 @@ QComboBox& AddTextBox(QDialog& dialog, QGridLayout& grid, int row, const char* l
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setDuplicatesEnabled(true);
+    // No completion: it would turn a text typed in other letter case into a remembered
+    // one, and take the Enter meant for the default button while the text is selected.
+    box->setCompleter(nullptr);
     auto* label = new QLabel(QString::fromLatin1(caption), &dialog);
     label->setObjectName(QString::fromLatin1(labelName));
     label->setBuddy(box);
