@@ -50,6 +50,7 @@ QComboBox& AddTextBox(QDialog& dialog, QGridLayout& grid, int row, const char* l
     label->setBuddy(box);
     grid.addWidget(label, row, 0);
     grid.addWidget(box, row, 1);
+    grid.setColumnStretch(1, 1);
     return *box;
 }
 
