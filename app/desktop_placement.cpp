@@ -16,8 +16,15 @@ void PlaceFrame(QWidget& frame, const TSettings& s) {
 
 void RecordDesktop(const QWidget& frame, TSettings& s) {
     if (s.RestoreStyle != 2) return;
+    if (frame.isMaximized()) {
+        s.ScrnMax = true;
+        return;
+    }
+    StoreCurrentPlace(frame, s);
+}
+
+void StoreCurrentPlace(const QWidget& frame, TSettings& s) {
     s.ScrnMax = frame.isMaximized();
-    if (s.ScrnMax) return;
     s.ScrnTop = frame.y();
     s.ScrnLeft = frame.x();
     s.ScrnHeight = frame.height();

@@ -19,4 +19,7 @@ void PlaceFrame(QWidget& frame, const TSettings& settings);
 // maximised frame only records that, keeping the last place it had otherwise.
 void RecordDesktop(const QWidget& frame, TSettings& settings);
 
+// Takes the frame's current place, size and maximised state as the fixed place.
+void StoreCurrentPlace(const QWidget& frame, TSettings& settings);
+
 }  // namespace wendax

@@ -10,6 +10,8 @@ class QMdiSubWindow;
 
 namespace wendax {
 
+class TEditorWindow;
+
 class TEditorWindows {
   public:
     virtual ~TEditorWindows() = default;
@@ -21,6 +23,9 @@ class TEditorWindows {
 
     // Asks whether `window` may close (a modified file asks the user) without closing it.
     virtual bool CloseQuery(QMdiSubWindow& window) = 0;
+
+    // The editor window `window` holds, or nullptr when it holds none.
+    virtual TEditorWindow* WindowOf(QMdiSubWindow& window) = 0;
 };
 
 }  // namespace wendax

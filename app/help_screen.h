@@ -1,18 +1,36 @@
-// The help screen: a reference that stays open on top beside the work.
-// Created once at start-up and kept for the whole run; its controls come with its command.
+// The help screen: a reference on five pages that stays on top beside the work without
+// blocking it. Created once at start-up and kept for the whole run.
 #pragma once
 
-#include "app/fixed_dialog.h"
+#include "app/program_dialog.h"
+
+class QTabWidget;
+class QTreeWidget;
 
 namespace wendax {
 
-class TFM_HelpScreen : public QDialog {
+class TFM_HelpScreen : public TProgramDialog {
     Q_OBJECT
   public:
-    explicit TFM_HelpScreen(QWidget* parent) : QDialog(parent) {
-        SetUpFixedDialog(*this, "FM_HelpScreen", "Wendax Help", 568, 403);
-        setWindowFlag(Qt::WindowStaysOnTopHint);
-    }
+    explicit TFM_HelpScreen(QWidget* parent);
+
+    // Centres the window over `main` and brings it to the front without waiting. When it
+    // was hidden it opens on its "&License" page with both lists scrolled to the top;
+    // when it is open already its page and scroll positions stay.
+    void ShowCentered(const QWidget& main);
+
+    QTabWidget& Pages() const { return *FPages; }
+    QTreeWidget& SpeedbarList() const { return *FSpeedbarList; }
+    QTreeWidget& KeyboardList() const { return *FKeyboardList; }
+
+  private:
+    QWidget* TextPage(const char* name, const char* html);
+    QWidget* SpeedbarPage();
+    QWidget* KeyboardPage();
+
+    QTabWidget* FPages = nullptr;
+    QTreeWidget* FSpeedbarList = nullptr;
+    QTreeWidget* FKeyboardList = nullptr;
 };
 
 }  // namespace wendax

@@ -10,17 +10,28 @@
 #include <QStatusTipEvent>
 #include <QToolBar>
 
+#include <QToolButton>
+
+#include "app/about_box.h"
 #include "app/desktop_placement.h"
 #include "app/dialogs.h"
+#include "app/edit_commands.h"
+#include "app/editor_window.h"
 #include "app/editor_windows.h"
 #include "app/file_names.h"
 #include "app/font_choice.h"
+#include "app/help_screen.h"
 #include "app/main_menu.h"
 #include "app/menu_shortcuts.h"
+#include "app/popup_hints.h"
 #include "app/program_info.h"
 #include "app/recent_files.h"
+#include "app/search_commands.h"
 #include "app/settings_file.h"
+#include "app/speedbar.h"
+#include "app/status_panels.h"
 #include "app/system_colors.h"
+#include "app/window_commands.h"
 
 namespace wendax {
 namespace {
@@ -30,11 +41,9 @@ constexpr int kStatusLineHeight = 23;
 constexpr int kPanelHeight = 21;
 
 // Items whose commands the frame does not carry out yet; they stay disabled.
-constexpr const char* kFileItemsWithoutCommand[] = {
-    "MI_FileRevert", "MI_FileSave1",    "MI_FileSaveAs", "MI_FileSaveAll",
-    "MI_FileClose",  "MI_FileCloseAll", "MI_FilePrint"};
-constexpr const char* kMenusWithoutCommands[] = {"MI_Edit", "MI_Search", "MI_Options", "MI_Window",
-                                                 "MI_Help"};
+constexpr const char* kFileItemsWithoutCommand[] = {"MI_FileRevert", "MI_FileSave1",
+                                                    "MI_FileSaveAs", "MI_FileSaveAll",
+                                                    "MI_FileClose",  "MI_FileCloseAll"};
 
 }  // namespace
 
@@ -47,15 +56,17 @@ TFM_Main::TFM_Main(const TMainWindowSetup& setup, TDialogs& dialogs)
     setWindowTitle(QString::fromLatin1(kProgramTitle));
     FMdiArea = new QMdiArea(this);
     setCentralWidget(FMdiArea);
-    BuildBands();
+    FPopupHints = new TPopupHints(this);
     BuildMenu();
+    BuildBands();
+    BuildCommands();
     LoadSettingsFile();
     FRecentFiles->RebuildMenu();
-    connect(FMdiArea, &QMdiArea::subWindowActivated, this, [this] { UpdateCommandStates(); });
+    connect(FMdiArea, &QMdiArea::subWindowActivated, this, [this] { UpdateStatusAndCommands(); });
     ApplySettings();
     PlaceFrame(*this, FSettings);
     setAcceptDrops(true);
-    UpdateCommandStates();
+    UpdateStatusAndCommands();
 }
 
 // The MDI area may report a change of the active child while the base class deletes it;
@@ -70,7 +81,10 @@ void TFM_Main::BuildBands() {
     FSpeedbar->setFixedHeight(kSpeedbarHeight);
     FSpeedbar->setMovable(false);
     FSpeedbar->setFloatable(false);
+    FSpeedbar->setContextMenuPolicy(Qt::PreventContextMenu);
     addToolBar(Qt::TopToolBarArea, FSpeedbar);
+    FSpeedButtons = new TSpeedbar(*FSpeedbar, *FMainMenu, [this] { ToggleSpeedbar(); });
+    connect(FSpeedButtons, &TSpeedbar::WordWrapClicked, this, &TFM_Main::WordWrapClicked);
 
     FStatusLine = new QStatusBar(this);
     FStatusLine->setObjectName(QStringLiteral("PL_StatusLine"));
@@ -81,6 +95,7 @@ void TFM_Main::BuildBands() {
     FHintPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     FHintPanel->setFixedHeight(kPanelHeight);
     FStatusLine->addWidget(FHintPanel, 1);
+    FStatusPanels = new TStatusPanels(*FStatusLine, [this] { ToggleStatusLine(); });
     setStatusBar(FStatusLine);
 }
 
@@ -95,17 +110,40 @@ void TFM_Main::BuildMenu() {
     FMainMenu->SetOpeningHandler(file, [this] { UpdateFileMenu(); });
     for (const char* name : kFileItemsWithoutCommand)
         FMainMenu->Item(QString::fromLatin1(name))->setEnabled(false);
-    for (const char* name : kMenusWithoutCommands)
-        for (QAction* item : FMainMenu->Menu(QString::fromLatin1(name))->actions())
-            item->setEnabled(false);
     const auto command = [this](const char* name, void (TFM_Main::*run)()) {
         connect(FMainMenu->Item(QString::fromLatin1(name)), &QAction::triggered, this, run);
     };
     command("MI_FileNew", &TFM_Main::FileNew);
     command("MI_FileOpen", &TFM_Main::FileOpen);
     command("MI_FilePrintSetup", &TFM_Main::FilePrintSetup);
+    command("MI_FilePrint", &TFM_Main::FilePrint);
+    command("MI_OptionsConfigure", &TFM_Main::OptionsConfigure);
+    command("MI_OptionsScreenFont", &TFM_Main::OptionsScreenFont);
+    command("MI_OptionsPrintFont", &TFM_Main::OptionsPrinterFont);
+    command("MI_OptionsShowSpeedbar", &TFM_Main::ToggleSpeedbar);
+    command("MI_OptionsShowStatusline", &TFM_Main::ToggleStatusLine);
+    command("MI_HelpScreen", &TFM_Main::HelpScreen);
+    command("MI_HelpAbout", &TFM_Main::HelpAbout);
     connect(FMainMenu->Item(QStringLiteral("MI_FileExit1")), &QAction::triggered, this,
             &QWidget::close);
+    FMainMenu->SetOpeningHandler(FMainMenu->Menu(QStringLiteral("MI_Options")),
+                                 [this] { UpdateOptionsMenu(); });
+}
+
+// The command families of the Edit, Search and Window menus act on the active window.
+void TFM_Main::BuildCommands() {
+    const auto active = [this] { return ActiveEditorWindow(); };
+    FEditCommands = new TEditCommands(*FMainMenu, active);
+    FSearchCommands = new TSearchCommands(*FMainMenu, *this, FDialogs, active);
+    FWindowCommands = new TWindowCommands(*FMainMenu, *FMdiArea, active);
+    connect(FWindowCommands, &TWindowCommands::SplitToggled, this,
+            &TFM_Main::UpdateStatusAndCommands);
+    const auto handler = [this](const char* menu, std::function<void()> update) {
+        FMainMenu->SetOpeningHandler(FMainMenu->Menu(QString::fromLatin1(menu)), std::move(update));
+    };
+    handler("MI_Edit", [this] { FEditCommands->UpdateMenu(); });
+    handler("MI_Search", [this] { FSearchCommands->UpdateMenu(); });
+    handler("MI_Window", [this] { FWindowCommands->UpdateMenu(); });
 }
 
 // A font face that is no installed fixed-pitch family on this desktop becomes the
@@ -117,8 +155,7 @@ void TFM_Main::LoadSettingsFile() {
 }
 
 void TFM_Main::ApplySettings() {
-    FSpeedbar->setVisible(FSettings.SpeedbarVisible);
-    FStatusLine->setVisible(FSettings.StatusLineVisible);
+    ShowPanels();
     FOpenDialog.InitialDir = FromFileName(FSettings.DefaultDir);
     FSaveDialog.InitialDir = FOpenDialog.InitialDir;
     FMdiArea->setBackground(ToQColor(FSettings.ProgramColor, palette()));
@@ -139,29 +176,113 @@ QFont TFM_Main::PrinterFont() const {
                     FSettings.PFontItalic);
 }
 
+// The bars, the status panels and the pop-up hints as the settings say.
+void TFM_Main::ShowPanels() {
+    FSpeedbar->setVisible(FSettings.SpeedbarVisible);
+    FStatusLine->setVisible(FSettings.StatusLineVisible);
+    const bool panels[] = {FSettings.PositionVisible, FSettings.ModifiedVisible,
+                           FSettings.ModeVisible, FSettings.LineCountVisible,
+                           FSettings.CharCountVisible};
+    for (int i = 0; i < kStatusPanels; ++i)
+        FStatusPanels->Panel(static_cast<TStatusPanel>(i)).setVisible(panels[i]);
+    FPopupHints->SetEnabled(FSettings.FloatingHints);
+}
+
+TEditorSearchOptions TFM_Main::FindOptions() const {
+    return FSearchCommands->FindOptions();
+}
+
+TEditorSearchOptions TFM_Main::ReplaceOptions() const {
+    return FSearchCommands->ReplaceOptions();
+}
+
+bool TFM_Main::ShowHints() const {
+    return FPopupHints->Enabled();
+}
+
+void TFM_Main::SetShowHints(bool show) {
+    FPopupHints->SetEnabled(show);
+}
+
 void TFM_Main::SetEditorWindows(TEditorWindows* windows) {
     FEditorWindows = windows;
+    UpdateStatusAndCommands();
+}
+
+void TFM_Main::SetProgramDialogs(const TProgramDialogs& dialogs) {
+    FProgramDialogs = dialogs;
+    FSearchCommands->SetDialogs(dialogs.Search, dialogs.Replace);
     UpdateCommandStates();
+}
+
+void TFM_Main::SetClock(std::function<QDateTime()> clock) {
+    FEditCommands->SetClock(std::move(clock));
+}
+
+TEditorWindow* TFM_Main::ActiveEditorWindow() const {
+    QMdiSubWindow* current = FMdiArea->currentSubWindow();
+    if (FEditorWindows == nullptr || current == nullptr) return nullptr;
+    return FEditorWindows->WindowOf(*current);
 }
 
 void TFM_Main::ShowHintText(const QString& hint) {
     FHintPanel->setText(QLatin1Char(' ') + LongHint(hint));
 }
 
+void TFM_Main::UpdateStatusPanels() {
+    TEditorWindow* window = ActiveEditorWindow();
+    FStatusPanels->Update(window != nullptr ? &window->ActiveEditor() : nullptr);
+    FEditCommands->UpdateMenu();
+}
+
 void TFM_Main::UpdateCommandStates() {
     for (QMenu* menu : FMainMenu->Menus())
         FMainMenu->RunOpeningHandler(menu);
+    FSpeedButtons->CopyMenuStates();
+    QToolButton* wordWrap = FSpeedButtons->Button(QStringLiteral("SP_WordWrap"));
+    wordWrap->setEnabled(!FMdiArea->subWindowList().isEmpty());
+    wordWrap->setChecked(FSettings.EnableWW);
+    TEditorWindow* window = ActiveEditorWindow();
+    FSpeedButtons->Button(QStringLiteral("SP_Split"))
+        ->setChecked(window != nullptr && window->IsSplit());
+}
+
+void TFM_Main::UpdateStatusAndCommands() {
+    UpdateStatusPanels();
+    UpdateCommandStates();
+}
+
+void TFM_Main::ApplySettingsToAllEditors() {
+    if (FEditorWindows == nullptr) return;
+    const QList<QMdiSubWindow*> windows = FMdiArea->subWindowList(QMdiArea::StackingOrder);
+    for (auto window = windows.crbegin(); window != windows.crend(); ++window)
+        if (TEditorWindow* editor = FEditorWindows->WindowOf(**window))
+            editor->ApplySettings(FSettings);
 }
 
 // New, Open, Print setup, the recent files and Exit are always available (those that open
-// files once editor windows exist); the items of later commands stay disabled.
+// files once editor windows exist); Print while the active window's file has text; the
+// items of later commands stay disabled.
 void TFM_Main::UpdateFileMenu() {
     const bool canOpen = FEditorWindows != nullptr;
     FMainMenu->Item(QStringLiteral("MI_FileNew"))->setEnabled(canOpen);
     FMainMenu->Item(QStringLiteral("MI_FileOpen"))->setEnabled(canOpen);
     FRecentFiles->SetEntriesEnabled(canOpen);
     FMainMenu->Item(QStringLiteral("MI_FilePrintSetup"))->setEnabled(true);
+    TEditorWindow* window = ActiveEditorWindow();
+    FMainMenu->Item(QStringLiteral("MI_FilePrint"))
+        ->setEnabled(window != nullptr && window->Editor1().TextLength() > 0);
     FMainMenu->Item(QStringLiteral("MI_FileExit1"))->setEnabled(true);
+}
+
+// The show/hide items say what they will do.
+void TFM_Main::UpdateOptionsMenu() {
+    FMainMenu->Item(QStringLiteral("MI_OptionsShowSpeedbar"))
+        ->setText(FSpeedbar->isHidden() ? QStringLiteral("Show s&peedbar")
+                                        : QStringLiteral("Hide s&peedbar"));
+    FMainMenu->Item(QStringLiteral("MI_OptionsShowStatusline"))
+        ->setText(FStatusLine->isHidden() ? QStringLiteral("Show s&tatus line")
+                                          : QStringLiteral("Hide s&tatus line"));
 }
 
 QMenu* TFM_Main::createPopupMenu() {
@@ -217,9 +338,16 @@ bool TFM_Main::CloseQueryAll() {
     return true;
 }
 
+// A panel keeps its own flag while the whole status line is hidden.
 void TFM_Main::CollectVisibility() {
     FSettings.SpeedbarVisible = !FSpeedbar->isHidden();
     FSettings.StatusLineVisible = !FStatusLine->isHidden();
+    bool* panels[] = {&FSettings.PositionVisible, &FSettings.ModifiedVisible,
+                      &FSettings.ModeVisible, &FSettings.LineCountVisible,
+                      &FSettings.CharCountVisible};
+    for (int i = 0; i < kStatusPanels; ++i)
+        *panels[i] = !FStatusPanels->Panel(static_cast<TStatusPanel>(i)).isHidden();
+    FSettings.FloatingHints = FPopupHints->Enabled();
 }
 
 bool TFM_Main::SaveSettingsFile() {
@@ -234,6 +362,14 @@ bool TFM_Main::SaveSettingsFile() {
 
 void TFM_Main::FilePrintSetup() {
     FDialogs.PrintSetup(Printer());
+}
+
+void TFM_Main::HelpScreen() {
+    if (FProgramDialogs.HelpScreen != nullptr) FProgramDialogs.HelpScreen->ShowCentered(*this);
+}
+
+void TFM_Main::HelpAbout() {
+    if (FProgramDialogs.About != nullptr) FProgramDialogs.About->ShowCentered(*this);
 }
 
 }  // namespace wendax

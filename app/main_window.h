@@ -1,11 +1,15 @@
 // The main window: the frame that holds the editor windows as MDI children, with its
-// menu bar, speedbar band, status line band, settings, recent files and untitled numbers.
+// menu bar, speedbar, status line, settings, recent files and untitled numbers, and the
+// commands of its menus.
 #pragma once
 
+#include <QDateTime>
 #include <QMainWindow>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
+#include "app/search_options.h"
 #include "app/settings.h"
 #include "app/untitled_numbers.h"
 
@@ -18,15 +22,36 @@ class QToolBar;
 namespace wendax {
 
 class TDialogs;
+class TEditCommands;
+class TEditorWindow;
 class TEditorWindows;
+class TFM_About;
+class TFM_HelpScreen;
+class TFM_Options;
+class TFM_Replace;
+class TFM_Search;
 class TMainMenu;
 class TMenuShortcuts;
+class TPopupHints;
 class TRecentFiles;
+class TSearchCommands;
+class TSpeedbar;
+class TStatusPanels;
+class TWindowCommands;
 
 struct TMainWindowSetup {
     QString ProgramDir;     // ends with a path separator
     QString IniFileName;    // the settings file
     QStringList FileNames;  // opened, in order, when the window is first shown
+};
+
+// The program's other windows, which the main window's commands show.
+struct TProgramDialogs {
+    TFM_Options* Options = nullptr;
+    TFM_HelpScreen* HelpScreen = nullptr;
+    TFM_About* About = nullptr;
+    TFM_Search* Search = nullptr;
+    TFM_Replace* Replace = nullptr;
 };
 
 // What a file dialog keeps between uses.
@@ -45,6 +70,11 @@ class TFM_Main : public QMainWindow {
     // Until editor windows are installed no file can be opened: New, Open and the
     // recent-file entries stay disabled and dropped files are refused.
     void SetEditorWindows(TEditorWindows* windows);
+    // The dialogs the commands of the Options, Search and Help menus show; those commands
+    // do nothing until they are set.
+    void SetProgramDialogs(const TProgramDialogs& dialogs);
+    // The clock Edit > Time/Date reads; the local time unless replaced.
+    void SetClock(std::function<QDateTime()> clock);
 
     TSettings& Settings() { return FSettings; }
     const QString& ProgramDir() const { return FProgramDir; }
@@ -52,7 +82,9 @@ class TFM_Main : public QMainWindow {
     QMdiArea& MdiArea() const { return *FMdiArea; }
     TMainMenu& MainMenu() const { return *FMainMenu; }
     QToolBar& Speedbar() const { return *FSpeedbar; }
+    TSpeedbar& SpeedButtons() const { return *FSpeedButtons; }
     QStatusBar& StatusLine() const { return *FStatusLine; }
+    TStatusPanels& StatusPanels() const { return *FStatusPanels; }
     QLabel& HintPanel() const { return *FHintPanel; }
     TRecentFiles& RecentFiles() const { return *FRecentFiles; }
     TUntitledNumbers& UntitledNumbers() { return FUntitledNumbers; }
@@ -62,6 +94,15 @@ class TFM_Main : public QMainWindow {
     QPrinter& Printer();
     QFont ScreenFont() const;
     QFont PrinterFont() const;
+    // The options of the last Find and of the last Replace.
+    TEditorSearchOptions FindOptions() const;
+    TEditorSearchOptions ReplaceOptions() const;
+    // The show-hints flag: whether pop-up hints appear.
+    bool ShowHints() const;
+    void SetShowHints(bool show);
+
+    // The editor window of the active MDI child, or nullptr.
+    TEditorWindow* ActiveEditorWindow() const;
 
     // Opens `fileName` in a new editor window (empty with `isNew`). On failure warns
     // "Unable to open file <name>" and returns false. Maximises a single child when the
@@ -79,11 +120,27 @@ class TFM_Main : public QMainWindow {
     void FileNew();
     void FileOpen();
     void FilePrintSetup();
+    // Prints the active window's file, or its highlight, in as many jobs as copies.
+    void FilePrint();
+    void OptionsConfigure();
+    void OptionsScreenFont();
+    void OptionsPrinterFont();
+    void ToggleSpeedbar();
+    void ToggleStatusLine();
+    void HelpScreen();
+    void HelpAbout();
 
     // The hint panel shows " " + the long part of `hint`.
     void ShowHintText(const QString& hint);
-    // Runs the opening handler of every top-level menu.
+    // The status panels show the active pane's caret, state and counts (empty without a
+    // window); then the Edit menu's enabling is refreshed.
+    void UpdateStatusPanels();
+    // Runs the opening handler of every top-level menu, then the speed buttons follow
+    // their items and the toggle buttons show the split and word-wrap states.
     void UpdateCommandStates();
+    void UpdateStatusAndCommands();
+    // Applies the editor settings to every editor window, topmost first.
+    void ApplySettingsToAllEditors();
     // Writes every setting; on failure shows "Unable to write to <file>" and returns false.
     bool SaveSettingsFile();
 
@@ -104,8 +161,14 @@ class TFM_Main : public QMainWindow {
     void LoadSettingsFile();
     void BuildBands();
     void BuildMenu();
+    void BuildCommands();
     void ApplySettings();
+    void ShowPanels();
     void UpdateFileMenu();
+    void UpdateOptionsMenu();
+    void WordWrapClicked(bool down);
+    void ApplyOptions(const TSettings& before);
+    void MaximizeSingleEditor();
     void FirstShow();
     bool CloseQueryAll();
     void CollectVisibility();
@@ -121,11 +184,18 @@ class TFM_Main : public QMainWindow {
     TFileDialogState FSaveDialog;
     QMdiArea* FMdiArea = nullptr;
     QToolBar* FSpeedbar = nullptr;
+    TSpeedbar* FSpeedButtons = nullptr;
     QStatusBar* FStatusLine = nullptr;
+    TStatusPanels* FStatusPanels = nullptr;
     QLabel* FHintPanel = nullptr;
     TMainMenu* FMainMenu = nullptr;
     TMenuShortcuts* FShortcuts = nullptr;
     TRecentFiles* FRecentFiles = nullptr;
+    TEditCommands* FEditCommands = nullptr;
+    TSearchCommands* FSearchCommands = nullptr;
+    TWindowCommands* FWindowCommands = nullptr;
+    TPopupHints* FPopupHints = nullptr;
+    TProgramDialogs FProgramDialogs;
     std::unique_ptr<QPrinter> FPrinter;
     bool FShown = false;
 };

@@ -10,11 +10,14 @@ namespace wendax {
 
 TProgramWindows::TProgramWindows(const TMainWindowSetup& setup, TDialogs& dialogs)
     : FM_Main(std::make_unique<TFM_Main>(setup, dialogs)),
-      FM_Options(std::make_unique<TFM_Options>(FM_Main.get())),
+      FM_Options(std::make_unique<TFM_Options>(FM_Main.get(), dialogs)),
       FM_HelpScreen(std::make_unique<TFM_HelpScreen>(FM_Main.get())),
       FM_About(std::make_unique<TFM_About>(FM_Main.get())),
       FM_Search(std::make_unique<TFM_Search>(FM_Main.get())),
-      FM_Replace(std::make_unique<TFM_Replace>(FM_Main.get())) {}
+      FM_Replace(std::make_unique<TFM_Replace>(FM_Main.get())) {
+    FM_Main->SetProgramDialogs(
+        {FM_Options.get(), FM_HelpScreen.get(), FM_About.get(), FM_Search.get(), FM_Replace.get()});
+}
 
 // Members are destroyed in reverse order, so each dialog leaves its parent before the
 // main window goes.

@@ -23,6 +23,11 @@ class TProgramWindows {
     ~TProgramWindows();
 
     TFM_Main& Main() const { return *FM_Main; }
+    TFM_Options& Options() const { return *FM_Options; }
+    TFM_HelpScreen& HelpScreen() const { return *FM_HelpScreen; }
+    TFM_About& About() const { return *FM_About; }
+    TFM_Search& Search() const { return *FM_Search; }
+    TFM_Replace& Replace() const { return *FM_Replace; }
     // The six windows in the order they were created.
     std::vector<QWidget*> InCreationOrder() const;
 

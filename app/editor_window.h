@@ -1,0 +1,74 @@
+// What the main window's commands ask of an editor window and of its editors. The editor
+// windows implement it; the application tests implement it over a plain model of a text.
+// Lines and columns are display lines and columns, 1-based; text is 8-bit.
+#pragma once
+
+#include <string>
+
+#include "app/search_options.h"
+
+namespace wendax {
+
+struct TSettings;
+
+// One editor (pane) of an editor window.
+class TEditorPane {
+  public:
+    virtual ~TEditorPane() = default;
+
+    // The caret's line; `col` receives its column.
+    virtual int GetCaretPosition(int& col) const = 0;
+    // Moves the caret without extending the highlight. `line` must be in 1..LineCount and
+    // `col` at least 1; a column beyond the line is clamped.
+    virtual void SetCaretPosition(int line, int col) = 0;
+    virtual bool Modified() const = 0;
+    virtual bool InsertMode() const = 0;
+    virtual int LineCount() const = 0;
+    // Characters of the text, counting 2 for every paragraph break.
+    virtual int TextLength() const = 0;
+    virtual bool CanUndo() const = 0;
+    virtual bool CanRedo() const = 0;
+    // False when nothing is highlighted, leaving the outputs alone; otherwise the first
+    // highlighted place and the place just after the last highlighted character.
+    virtual bool GetSelection(int& line1, int& col1, int& line2, int& col2) const = 0;
+
+    virtual void Undo() = 0;
+    virtual void Redo() = 0;
+    virtual void CutToClipboard() = 0;
+    virtual void CopyToClipboard() = 0;
+    virtual void PasteFromClipboard() = 0;
+    // Runs one editor command (a cc... code); false when the command was not handled.
+    virtual bool ProcessCommand(int command, int charCode) = 0;
+    virtual void SelectAll(bool caretAtEnd) = 0;
+    // Inserts at the caret, replacing the highlight; 0 or an editor error code.
+    virtual int InsertString(const std::string& text) = 0;
+    // Highlights the next occurrence; false when there is none.
+    virtual bool Search(const std::string& text, TEditorSearchOptions options) = 0;
+    // The number of replacements, 0 when nothing was replaced but the next occurrence is
+    // now highlighted, -1 when no occurrence was found.
+    virtual int Replace(const std::string& text, const std::string& replacement,
+                        TEditorSearchOptions options) = 0;
+
+    // Display line `line` (1..LineCount) with its tabs expanded to spaces.
+    virtual std::string GetPrintableLine(int line) const = 0;
+    // Where column `col` of display line `line` begins in GetPrintableLine(line), 1-based;
+    // a column beyond the text continues one character per column.
+    virtual int PrintableColumn(int line, int col) const = 0;
+};
+
+// One editor window: a file in one pane, or split into two panes showing the same text.
+class TEditorWindow {
+  public:
+    virtual ~TEditorWindow() = default;
+
+    // The window's own editor: saving, counts and whole-file printing use it.
+    virtual TEditorPane& Editor1() = 0;
+    // The pane that last had the focus: editing, search and printing a selection use it.
+    virtual TEditorPane& ActiveEditor() = 0;
+    virtual bool IsSplit() const = 0;
+    virtual void ToggleSplit() = 0;
+    // Copies the editor settings onto Editor1 and, while split, onto the second pane.
+    virtual void ApplySettings(const TSettings& settings) = 0;
+};
+
+}  // namespace wendax
