@@ -80,6 +80,11 @@ void Limit4(TOvcCustomEditor& e) {
 void ByteLimit8(TOvcCustomEditor& e) {
     e.SetByteLimit(8);
 }
+// "aaaa bbbb" shows as "aaaa " and "bbbb".
+void WrapAt6(TOvcCustomEditor& e) {
+    e.SetWordWrap(true);
+    e.SetWrapColumn(6);
+}
 
 const TSearchScript kSearchScripts[] = {
     // Finding
@@ -123,6 +128,18 @@ const TSearchScript kSearchScripts[] = {
      "|abc abc\nx",
      {Find("abc", srEntireScope | srBackward)},
      "abc [|abc]\nx"},
+    {"OccurrenceEndingAtAWrapKeepsItsParagraphPositions",
+     "|aaaa bbbb",
+     {Find("aaaa ", 0), Find("B", 0)},
+     "aaaa [b|]bbb",
+     {},
+     WrapAt6},
+    {"ReplaceAllReWrapsTheLines",
+     "|aaaa bbbb",
+     {Repl("a", "", srReplaceAll, 4)},
+     "| bbbb",
+     {},
+     WrapAt6},
     {"EmptySearchTextFindsWithoutDoingAnything", "a|b", {Find("", 0)}, "a|b"},
     {"SearchNeverReplaces", "|x x", {Find("x", srReplaceAll)}, "[x|] x"},
     // Replacing
