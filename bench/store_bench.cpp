@@ -1,8 +1,9 @@
 // Benchmark of the paragraph store: building it from a text file, its peak memory, a full
 // re-wrap, random line lookups and random single-character edits, side by side with vim
-// loading the same file. Prints one JSON object per measurement.
+// loading the same file; then loading, saving, searching and replacing in the file
+// (file_bench.cpp). Prints one JSON object per measurement.
 //
-//   store_bench [--file PATH]... [--sizes MB,MB] [--no-vim] [--keep]
+//   store_bench [--file PATH]... [--sizes MB,MB] [--no-vim] [--keep] [--files-only]
 //
 // Without --file it writes deterministic corpus files of the given sizes (default 10 and
 // 100 MB (10^6 bytes) of ~60-byte lines) to a temporary directory.
@@ -22,6 +23,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bench/file_bench.h"
 #include "engine/para_list.h"
 #include "platform/headless/headless_platform.h"
 
@@ -39,6 +41,7 @@ struct TOptions {
     std::vector<long> SizesMb{10, 100};
     bool Vim = true;
     bool Keep = false;
+    bool FilesOnly = false;
 };
 
 // ---- Corpus: code-like indented lines, prose, empty lines, some tabs, and now and then a
@@ -413,6 +416,11 @@ void MeasureFile(const std::string& path, const TOptions& options) {
     BuildInChild(path, true);
 }
 
+void MeasureFileAndOperations(const std::string& path, const TOptions& options) {
+    if (!options.FilesOnly) MeasureFile(path, options);
+    MeasureFileOperations(path, options.Vim);
+}
+
 TOptions ParseOptions(int argc, char** argv) {
     TOptions options;
     for (int i = 1; i < argc; ++i) {
@@ -431,10 +439,12 @@ TOptions ParseOptions(int argc, char** argv) {
             options.Vim = false;
         } else if (arg == "--keep") {
             options.Keep = true;
+        } else if (arg == "--files-only") {
+            options.FilesOnly = true;
         } else {
-            std::fprintf(
-                stderr,
-                "usage: store_bench [--file PATH]... [--sizes MB,MB] [--no-vim] [--keep]\n");
+            std::fprintf(stderr,
+                         "usage: store_bench [--file PATH]... [--sizes MB,MB] [--no-vim] [--keep] "
+                         "[--files-only]\n");
             std::exit(2);
         }
     }
@@ -446,9 +456,10 @@ TOptions ParseOptions(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     using namespace wendax;
+    if (argc == 3 && std::string_view(argv[1]) == "--load-child") return LoadInThisProcess(argv[2]);
     const TOptions options = ParseOptions(argc, argv);
     for (const std::string& file : options.Files)
-        MeasureFile(file, options);
+        MeasureFileAndOperations(file, options);
     if (!options.Files.empty()) return 0;
     char directory[] = "/tmp/wendax-bench-XXXXXX";
     if (mkdtemp(directory) == nullptr) return 2;
@@ -457,7 +468,7 @@ int main(int argc, char** argv) {
             std::string(directory) + "/corpus-" + std::to_string(megabytes) + "mb.txt";
         TCorpusWriter(static_cast<std::uint64_t>(megabytes))
             .Write(path, static_cast<std::size_t>(megabytes) * 1000000);
-        MeasureFile(path, options);
+        MeasureFileAndOperations(path, options);
         if (!options.Keep) unlink(path.c_str());
     }
     if (!options.Keep) rmdir(directory);

@@ -27,6 +27,7 @@
 #include "engine/editor_errors.h"
 #include "engine/highlight.h"
 #include "engine/para_list.h"
+#include "engine/search_options.h"
 
 namespace wendax {
 
@@ -124,6 +125,20 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     // Copies and then deletes the highlight; the text stays when the copy failed.
     virtual void CutToClipboard();
     virtual void PasteFromClipboard();
+
+    // ---- Search and replace (editor_search.cpp). Texts are cut at a NUL and to 255
+    // characters. Neither wraps around the end (start) of the text.
+    // Finds the next occurrence of `s` and highlights it, the caret at its end (backward: at
+    // its start). True when one was found or `s` is empty; else nothing changes.
+    bool Search(std::string_view s, TEditorSearchOptions options);
+    // With srReplace: a highlight that is an occurrence of `s` (a-z ignoring case without
+    // srMatchCase) is replaced by `r`, then the next occurrence is highlighted. With
+    // srReplaceAll: every occurrence in the scope is replaced. An empty `r` deletes. Returns
+    // the number replaced, else 0 when an occurrence is now highlighted, else -1 (nothing
+    // changed); or the failure code after reporting it (replacements before it stay). A
+    // ReadOnly editor replaces nothing and only finds.
+    virtual std::int32_t Replace(std::string_view s, std::string_view r,
+                                 TEditorSearchOptions options);
 
     // ---- Bookmarks 0..9, kept in the store and shared by its views; other numbers are
     // ignored.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/custom_editor.h"
+#include "engine/para_appender.h"
 
 namespace wendax {
 
@@ -55,23 +56,8 @@ void TOvcCustomEditor::AdoptStore(std::unique_ptr<TParaList> store, bool refresh
     if (refresh) RefreshAll(false);
 }
 
-// A line longer than ParaLengthLimit is cut after its last blank within the limit, or at the
-// limit when it has none; every piece is tested against the limits before it is added.
 TEditorErrorCode TOvcCustomEditor::AppendParaTo(TParaList& store, std::string_view text) const {
-    TEditorErrorCode code = store.CheckLimits(0, 1, static_cast<std::int64_t>(text.size()) + 2);
-    while (code == eeOk) {
-        const auto limit = static_cast<std::size_t>(store.ParaLengthLimit());
-        std::size_t take = text.size();
-        if (take > limit) {
-            const std::size_t blank = text.substr(0, limit).find_last_of(" \t");
-            take = blank == std::string_view::npos ? limit : blank + 1;
-        }
-        code = store.AppendLoadedPara(text.substr(0, take), FTrimWhiteSpace);
-        text.remove_prefix(take);
-        if (code != eeOk || text.empty()) break;
-        code = store.CheckLimits(0, 1, static_cast<std::int64_t>(text.size()) + 2);
-    }
-    return code;
+    return AppendLine(store, text, FTrimWhiteSpace);
 }
 
 // Paragraphs appended before the last one renumber that one, so every view's positions are

@@ -29,6 +29,31 @@ struct TLineText {
     std::int32_t LineInPara = 1;  // 1-based
 };
 
+// Reads paragraph texts in list order, for scans that visit paragraph after paragraph:
+// cheaper than ParaText, as it neither looks up the paragraph nor moves the position cache.
+// Valid until the store changes.
+class TParaCursor {
+  public:
+    // The paragraph under the cursor; 0 once the cursor has left the text.
+    std::int32_t Para() const { return FPara; }
+    std::string_view Text() const { return FStorage->Text(FStorage->Node(FNode)); }
+    void Next() { Step(FStorage->Node(FNode).Next, 1); }
+    void Prev() { Step(FStorage->Node(FNode).Prev, -1); }
+
+  private:
+    friend class TParaList;
+    TParaCursor(const TParaStorage& storage, TParaRef node, std::int32_t para)
+        : FStorage(&storage), FNode(node), FPara(node == 0 ? 0 : para) {}
+    void Step(TParaRef node, std::int32_t delta) {
+        FNode = node;
+        FPara = node == 0 ? 0 : FPara + delta;
+    }
+
+    const TParaStorage* FStorage;
+    TParaRef FNode;
+    std::int32_t FPara;
+};
+
 // Invariants (CheckInvariants): ParaCount >= 1 and equals the paragraphs in the list;
 // LineCount is the sum of Lines; ByteCount is the sum of Length plus 2 per paragraph but the
 // last; every paragraph's line starts equal a full wrap of its text with the current wrap
@@ -108,6 +133,8 @@ class TParaList : private THeldParaReleaser {
     TParaRef FindPara(std::int32_t n);
     // Text of paragraph n (empty when it does not exist), valid until the next change.
     std::string_view ParaText(std::int32_t n);
+    // A cursor on paragraph n (Para 0 when n does not exist).
+    TParaCursor CursorAt(std::int32_t n) { return {FStorage, FindPara(n), n}; }
     std::int32_t ParaLength(std::int32_t n);
     std::int32_t ParaLines(std::int32_t n);
     // Display line n (1..LineCount; with word wrap off the whole paragraph n).

@@ -50,7 +50,7 @@ mode_t CurrentUmask() {
 }
 
 class TLocalReader final : public TFileReader {
-public:
+  public:
     TLocalReader(int fd, std::string name) : FFd(fd), FName(std::move(name)) {}
     ~TLocalReader() override { close(FFd); }
 
@@ -62,13 +62,13 @@ public:
         }
     }
 
-private:
+  private:
     int FFd;
     std::string FName;
 };
 
 class TLocalReplacement final : public TFileReplacement {
-public:
+  public:
     TLocalReplacement(std::string shownName, std::string target)
         : FShownName(std::move(shownName)), FTarget(std::move(target)) {
         FTempName = DirectoryOf(FTarget) + "/.wendax-save-XXXXXX";
@@ -97,13 +97,17 @@ public:
         const int fd = FFd;
         FFd = -1;
         if (close(fd) != 0) Fail("Cannot write", FShownName, errno);
-        if (!backupName.empty()) KeepBackup(backupName);
-        if (rename(FTempName.c_str(), FTarget.c_str()) != 0) Fail("Cannot replace", FShownName, errno);
+        const bool moved = !backupName.empty() && KeepBackup(backupName);
+        if (rename(FTempName.c_str(), FTarget.c_str()) != 0) {
+            const int error = errno;
+            if (moved) rename(backupName.c_str(), FTarget.c_str());
+            Fail("Cannot replace", FShownName, error);
+        }
         FCommitted = true;
         SyncDirectory();
     }
 
-private:
+  private:
     static constexpr std::size_t kBufferSize = 8192;
 
     // The new file gets the old file's permission bits and, where allowed, its owner;
@@ -119,15 +123,15 @@ private:
     }
 
     // The old file stays under the backup name. A hard link keeps the target in place until
-    // the rename replaces it; where links are not possible the old file is moved instead.
-    // Failures only cost the backup.
-    void KeepBackup(const std::string& backupName) {
+    // the rename replaces it; where links are not possible the old file is moved instead,
+    // and then true is returned (Commit moves it back if the replacement fails). Failures
+    // only cost the backup.
+    bool KeepBackup(const std::string& backupName) {
         struct stat info {};
-        if (stat(FTarget.c_str(), &info) != 0) return;
+        if (stat(FTarget.c_str(), &info) != 0) return false;
         unlink(backupName.c_str());
-        if (link(FTarget.c_str(), backupName.c_str()) != 0) {
-            rename(FTarget.c_str(), backupName.c_str());
-        }
+        if (link(FTarget.c_str(), backupName.c_str()) == 0) return false;
+        return rename(FTarget.c_str(), backupName.c_str()) == 0;
     }
 
     void SyncDirectory() {
@@ -162,7 +166,7 @@ private:
 };
 
 class TLocalFileSystem final : public TFileSystem {
-public:
+  public:
     std::unique_ptr<TFileReader> OpenRead(const std::string& name) override {
         const int fd = open(name.c_str(), O_RDONLY | O_CLOEXEC);
         if (fd < 0) Fail("Cannot open", name, errno);

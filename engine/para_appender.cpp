@@ -1,0 +1,112 @@
+#include "engine/para_appender.h"
+
+#include <algorithm>
+
+#include "engine/word_delimiters.h"
+
+namespace wendax {
+
+namespace {
+
+std::int32_t EffectiveLimit(const TParaList& store) {
+    return std::clamp(store.ParaLengthLimit(), 1, kMaxParaLength);
+}
+
+// Length of the first piece of a text longer than `limit`: up to and including its last
+// blank among the first `limit` characters, or `limit` when there is none.
+std::size_t PieceLength(std::string_view text, std::int32_t limit) {
+    const auto window = static_cast<std::size_t>(limit);
+    for (std::size_t m = window; m > 0; --m) {
+        if (IsBlank(text[m - 1])) return m;
+    }
+    return window;
+}
+
+// The paragraph-count part of CheckLimits alone: with newBytes = -ByteCount the byte test
+// compares 0 with ByteLimit (never negative) and cannot fail.
+TEditorErrorCode ParaLimitCode(TParaList& store) {
+    return store.CheckLimits(0, 1, -store.ByteCount());
+}
+
+}  // namespace
+
+TEditorErrorCode AppendLine(TParaList& store, std::string_view line, bool trim) {
+    const std::int32_t limit = EffectiveLimit(store);
+    TEditorErrorCode code = store.CheckLimits(0, 1, static_cast<std::int64_t>(line.size()) + 2);
+    while (code == eeOk) {
+        const std::size_t piece =
+            line.size() > static_cast<std::size_t>(limit) ? PieceLength(line, limit) : line.size();
+        code = store.AppendLoadedPara(line.substr(0, piece), trim);
+        line.remove_prefix(piece);
+        if (code != eeOk || line.empty()) break;
+        code = store.CheckLimits(0, 1, static_cast<std::int64_t>(line.size()) + 2);
+    }
+    return code;
+}
+
+TLineAppender::TLineAppender(TParaList& store, bool trim) : FStore(store), FTrim(trim) {
+    FPending.reserve(static_cast<std::size_t>(Limit()) + 1);
+}
+
+std::int32_t TLineAppender::Limit() const {
+    return EffectiveLimit(FStore);
+}
+
+TEditorErrorCode TLineAppender::AddLine(std::string_view line) {
+    if (!FLineOpen) return AppendLine(FStore, line, FTrim);
+    AddPart(line);
+    return EndLine();
+}
+
+void TLineAppender::AddPart(std::string_view part) {
+    if (part.empty()) return;
+    FLineOpen = true;
+    if (FParaLimitHit) {
+        FLength += static_cast<std::int64_t>(part.size());
+        return;
+    }
+    FPending.append(part);
+    while (!FParaLimitHit && FPending.size() > static_cast<std::size_t>(Limit()))
+        CutPiece();
+}
+
+// The line goes on beyond the limit, so its next piece is known although its length is
+// not. The paragraph test is made now; the byte test, which needs the length, is noted.
+void TLineAppender::CutPiece() {
+    if (ParaLimitCode(FStore) != eeOk) {
+        FParaLimitHit = true;
+        FLength += static_cast<std::int64_t>(FPending.size());
+        FPending.clear();
+        return;
+    }
+    const std::int64_t deferred = FStore.ByteCount() - FLength;
+    FDeferredBytes = FHasDeferred ? std::max(FDeferredBytes, deferred) : deferred;
+    FHasDeferred = true;
+    const std::size_t piece = PieceLength(FPending, Limit());
+    FStore.AppendLoadedPara(std::string_view(FPending).substr(0, piece), FTrim);
+    FLength += static_cast<std::int64_t>(piece);
+    FPending.erase(0, piece);
+}
+
+// The pieces already cut failed first when one of their byte tests fails now that the
+// length is known; else a ParaLimit refusal; else the rest goes through the whole-line rule,
+// whose first test is the one this piece would have had.
+TEditorErrorCode TLineAppender::EndLine() {
+    const std::int64_t length = FLength + static_cast<std::int64_t>(FPending.size());
+    TEditorErrorCode code = eeOk;
+    if (FHasDeferred && FDeferredBytes + length + 2 > FStore.ByteLimit()) {
+        code = eeTextTooLarge;
+    } else if (FParaLimitHit) {
+        code = eeTooManyParagraphs;
+    } else {
+        code = AppendLine(FStore, FPending, FTrim);
+    }
+    FPending.clear();
+    FLength = 0;
+    FHasDeferred = false;
+    FParaLimitHit = false;
+    FLineOpen = false;
+    return code;
+}
+
+}  // namespace wendax

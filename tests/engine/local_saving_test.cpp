@@ -1,0 +1,136 @@
+// Saving through this machine's file system: the new text replaces the file all at once,
+// keeps its permission bits and its symbolic link, keeps the old text as a backup when asked,
+// and a failure at any point leaves the old file byte for byte as it was.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "platform/file_system.h"
+#include "tests/control/temp_dir.h"
+#include "tests/engine/child_process.h"
+
+namespace wendax {
+namespace {
+
+using testkit::TTempDir;
+
+const std::string kOld = "old text\r\n";
+const std::string kNew = "the new text\r\n";
+
+void Save(const std::string& name, const std::string& bytes, const std::string& backup = {}) {
+    auto out = LocalFileSystem().Replace(name);
+    out->Write(bytes);
+    out->Commit(backup);
+}
+
+std::size_t EntriesIn(const TTempDir& dir) {
+    const std::filesystem::path path = std::filesystem::path(dir.File("x")).parent_path();
+    std::size_t count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(path))
+        ++count;
+    return count;
+}
+
+mode_t Mode(const std::string& name) {
+    struct stat info {};
+    stat(name.c_str(), &info);
+    return info.st_mode & 07777;
+}
+
+TEST(LocalSaving, ReplacesTheFileAndLeavesNothingElseBehind) {
+    TTempDir dir;
+    TTempDir::Write(dir.File("a.txt"), kOld);
+    Save(dir.File("a.txt"), kNew);
+    EXPECT_EQ(TTempDir::Read(dir.File("a.txt")), kNew);
+    EXPECT_EQ(EntriesIn(dir), 1u);
+}
+
+TEST(LocalSaving, KeepsThePermissionBits) {
+    TTempDir dir;
+    TTempDir::Write(dir.File("a.txt"), kOld);
+    chmod(dir.File("a.txt").c_str(), 0640);
+    Save(dir.File("a.txt"), kNew);
+    EXPECT_EQ(Mode(dir.File("a.txt")), 0640u);
+}
+
+TEST(LocalSaving, ReplacesTheTargetOfASymbolicLinkAndKeepsTheLink) {
+    TTempDir dir;
+    std::filesystem::create_directory(dir.File("real"));
+    TTempDir::Write(dir.File("real/a.txt"), kOld);
+    std::filesystem::create_symlink("real/a.txt", dir.File("link.txt"));
+    Save(dir.File("link.txt"), kNew);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.txt")));
+    EXPECT_EQ(TTempDir::Read(dir.File("real/a.txt")), kNew);
+}
+
+TEST(LocalSaving, BackupHoldsTheOldTextAndReplacesAnOlderBackup) {
+    TTempDir dir;
+    TTempDir::Write(dir.File("a.txt"), kOld);
+    TTempDir::Write(dir.File("a.BAK"), "older");
+    Save(dir.File("a.txt"), kNew, dir.File("a.BAK"));
+    EXPECT_EQ(TTempDir::Read(dir.File("a.txt")), kNew);
+    EXPECT_EQ(TTempDir::Read(dir.File("a.BAK")), kOld);
+    EXPECT_EQ(EntriesIn(dir), 2u);
+}
+
+TEST(LocalSaving, NoBackupOfAFileThatDidNotExist) {
+    TTempDir dir;
+    Save(dir.File("a.txt"), kNew, dir.File("a.BAK"));
+    EXPECT_EQ(TTempDir::Read(dir.File("a.txt")), kNew);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("a.BAK")));
+}
+
+TEST(LocalSaving, ReadOnlyDirectoryFailsAndLeavesTheFile) {
+    TTempDir dir;
+    TTempDir::Write(dir.File("a.txt"), kOld);
+    const std::string directory = std::filesystem::path(dir.File("a.txt")).parent_path();
+    test::GiveToNobody(directory);
+    chmod(directory.c_str(), 0555);
+    const int result = test::RunInChild([&] {
+        if (!test::DropRootRights()) return 2;
+        try {
+            Save(dir.File("a.txt"), kNew);
+        } catch (const EInOutError&) {
+            return 0;
+        }
+        return 1;
+    });
+    chmod(directory.c_str(), 0755);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(TTempDir::Read(dir.File("a.txt")), kOld);
+    EXPECT_EQ(EntriesIn(dir), 1u);
+}
+
+TEST(LocalSaving, FullDiskFailsAndLeavesTheFileAndNoTemporaryFile) {
+    TTempDir dir;
+    TTempDir::Write(dir.File("a.txt"), kOld);
+    const std::string big(200000, 'x');
+    const int result = test::RunInChild([&] {
+        test::LimitFileSize(100000);
+        try {
+            Save(dir.File("a.txt"), big, dir.File("a.BAK"));
+        } catch (const EInOutError& failure) {
+            return failure.ErrorCode() == EFBIG ? 0 : 3;
+        }
+        return 1;
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(TTempDir::Read(dir.File("a.txt")), kOld);
+    EXPECT_EQ(EntriesIn(dir), 1u);
+}
+
+TEST(LocalSaving, WriterDroppedWithoutCommitLeavesTheFile) {
+    TTempDir dir;
+    TTempDir::Write(dir.File("a.txt"), kOld);
+    {
+        auto out = LocalFileSystem().Replace(dir.File("a.txt"));
+        out->Write(kNew);
+    }
+    EXPECT_EQ(TTempDir::Read(dir.File("a.txt")), kOld);
+    EXPECT_EQ(EntriesIn(dir), 1u);
+}
+
+}  // namespace
+}  // namespace wendax
