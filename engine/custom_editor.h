@@ -266,6 +266,10 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     void SelectRange(TParaPos from, TParaPos to);
     // Moves the caret to a paragraph position, collapsing the highlight there.
     void SetCaretParaPos(TParaPos at);
+    // After changing the store through its primitives (this editor acting): repaints the
+    // changed lines (everything when `structural`), marks the scroll range for the next
+    // paint, and has the other views of the text refresh.
+    void ShowEdit(bool structural);
     // Reports a non-zero code: to OnError when assigned, else raises EEditorError.
     void ReportError(TEditorErrorCode code) { DoOnError(code); }
 
@@ -323,8 +327,6 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     // paragraph positions after changes; cheap when nothing changed.
     void RefreshPositions();
     void ClampPositions();
-    // Repaint and scroll range after a change made by this view.
-    void ShowEdit(bool structural);
 
     // ---- Caret (editor_caret.cpp)
     void MoveCaret(const TCaretMove& move);
