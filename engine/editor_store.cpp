@@ -79,8 +79,11 @@ TEditorErrorCode TOvcCustomEditor::AppendParaTo(TParaList& store, std::string_vi
 TEditorErrorCode TOvcCustomEditor::AppendPara(std::string_view text) {
     const std::int32_t linesBefore = LineCount();
     const TEditorErrorCode code = AppendParaTo(*FStore, text);
-    for (TTextView* view : FStore->Views().Views()) {
-        if (auto* editor = dynamic_cast<TOvcCustomEditor*>(view)) editor->FLinesStale = true;
+    FLinesStale = true;
+    if (FStore->Views().Views().size() > 1) {
+        for (TTextView* view : FStore->Views().Views()) {
+            if (auto* editor = dynamic_cast<TOvcCustomEditor*>(view)) editor->FLinesStale = true;
+        }
     }
     if (linesBefore <= FVisibleRows && LineCount() > FVisibleRows) {
         SendVRange();
