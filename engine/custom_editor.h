@@ -110,7 +110,10 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     void Tab();
 
     // ---- Highlight
-    bool HasSelection() const { return !FHighlight.IsEmpty(); }
+    bool HasSelection() {
+        RefreshPositions();
+        return !FHighlight.IsEmpty();
+    }
     // False when nothing is highlighted (the outputs are left alone); else begin and end
     // as lines and columns.
     bool GetSelection(std::int32_t& line1, std::int32_t& col1, std::int32_t& line2,
@@ -274,13 +277,26 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     // As ResetText, but the text becomes `store` (this editor its owner).
     void AdoptStore(std::unique_ptr<TParaList> store, bool refresh);
     // The highlight as paragraph positions; the caret side is its end or its begin.
-    TParaPos HighlightBegin() const { return FHighlight.Begin(); }
-    TParaPos HighlightEnd() const { return FHighlight.End(); }
-    bool CaretAtHighlightEnd() const { return FHighlight.CaretAtEnd(); }
+    TParaPos HighlightBegin() {
+        RefreshPositions();
+        return FHighlight.Begin();
+    }
+    TParaPos HighlightEnd() {
+        RefreshPositions();
+        return FHighlight.End();
+    }
+    bool CaretAtHighlightEnd() {
+        RefreshPositions();
+        return FHighlight.CaretAtEnd();
+    }
     // Highlights from `from` to `to` (each clamped to its paragraph) with the caret at `to`.
     void SelectRange(TParaPos from, TParaPos to);
     // Moves the caret to a paragraph position, collapsing the highlight there.
     void SetCaretParaPos(TParaPos at);
+    // After changing the store through its primitives (this editor acting): repaints the
+    // changed lines (everything when `structural`), marks the scroll range for the next
+    // paint, and has the other views of the text refresh.
+    void ShowEdit(bool structural);
     // Reports a non-zero code: to OnError when assigned, else raises EEditorError.
     void ReportError(TEditorErrorCode code) { DoOnError(code); }
 
@@ -338,13 +354,12 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     // paragraph positions after changes; cheap when nothing changed.
     void RefreshPositions();
     void ClampPositions();
-    // Repaint and scroll range after a change made by this view.
-    void ShowEdit(bool structural);
 
     // ---- Caret (editor_caret.cpp)
     void MoveCaret(const TCaretMove& move);
     void MoveCaretTo(std::int32_t line, std::int32_t col, bool extend);
     void MoveCaretToPos(TParaPos at, bool extend);
+    void PlaceOnLine(std::int32_t line, std::int64_t col, bool vertical);
     std::int32_t MaxColumn(const TLineText& line);
     bool LineContinues(const TLineText& line);
     void FollowCaret(bool extend, std::int32_t oldLine);
@@ -373,7 +388,7 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     std::int32_t FixedTabSpaces();
     std::int32_t SmartTabTarget();
     void NewLineWith(bool split);
-    bool SplitAtCaret(std::int32_t& caretPos);
+    bool SplitAtCaret(std::int32_t& nextPos);
     bool DeleteHighlight();
     void DeleteRange(TParaPos from, TParaPos to);
     void Del();

@@ -42,9 +42,7 @@ void TOvcCustomEditor::MoveCaretToPos(TParaPos at, bool extend) {
 // 1. The new line is kept within the text; a move beyond the last line from the last line
 //    changes nothing at all.
 // 2. A relative vertical move keeps the caret's screen column (tabs expanded).
-// 3. The column is kept within MaxColumn. After the last character of a line that
-//    continues in its paragraph the caret stands at the start of the next line (the same
-//    paragraph position), except that vertical moves stop on the last character.
+// 3. The column is kept within MaxColumn (PlaceOnLine).
 // 4. The highlight follows or collapses; the view keeps the caret in sight.
 void TOvcCustomEditor::MoveCaret(const TCaretMove& move) {
     RefreshPositions();
@@ -57,28 +55,34 @@ void TOvcCustomEditor::MoveCaret(const TCaretMove& move) {
     }
     line = std::max<std::int64_t>(line, 1);
     std::int64_t col = FCaretCol;
-    TLineText text = FStore->GetLine(static_cast<std::int32_t>(line));
     if (move.KeepScreenColumn && line != oldLine) {
         const std::string_view from = FStore->GetLine(oldLine).Text;
-        col = FStore->ColumnToPos(text.Text, FStore->PosToColumn(from, FCaretCol));
-        text = FStore->GetLine(static_cast<std::int32_t>(line));
+        const std::string_view to = FStore->GetLine(static_cast<std::int32_t>(line)).Text;
+        col = FStore->ColumnToPos(to, FStore->PosToColumn(from, FCaretCol));
     }
-    col = std::clamp<std::int64_t>(col + move.ColDelta, 1, MaxColumn(text));
-    const auto length = static_cast<std::int32_t>(text.Text.size());
-    FCaretPos = {text.Para, text.Offset + static_cast<std::int32_t>(col)};
-    if (col > length && LineContinues(text)) {
-        if (move.KeepScreenColumn) {
-            col = length;
-            FCaretPos.Pos = text.Offset + length;
-        } else {
-            ++line;
-            col = 1;
-        }
-    }
-    FCaretLine = static_cast<std::int32_t>(line);
-    FCaretCol = static_cast<std::int32_t>(col);
+    PlaceOnLine(static_cast<std::int32_t>(line), col + move.ColDelta, move.KeepScreenColumn);
     FollowCaret(move.Extend, oldLine);
     ScrollCaretIntoView(oldLine, move.KeepRow);
+}
+
+// After the last character of a line that continues in its paragraph the caret stands at
+// the start of the next line (the same paragraph position), except that vertical moves
+// stop on the last character.
+void TOvcCustomEditor::PlaceOnLine(std::int32_t line, std::int64_t col, bool vertical) {
+    const TLineText text = FStore->GetLine(line);
+    const auto length = static_cast<std::int32_t>(text.Text.size());
+    auto column = static_cast<std::int32_t>(std::clamp<std::int64_t>(col, 1, MaxColumn(text)));
+    FCaretPos = {text.Para, text.Offset + column};
+    FCaretLine = line;
+    FCaretCol = column;
+    if (column <= length || !LineContinues(text)) return;
+    if (vertical) {
+        FCaretPos.Pos = text.Offset + length;
+        FCaretCol = length;
+    } else {
+        FCaretLine = line + 1;
+        FCaretCol = 1;
+    }
 }
 
 // After the text, or up to ParaLengthLimit + 1 with ScrollPastEnd; a blank area whose screen

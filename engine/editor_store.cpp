@@ -65,8 +65,11 @@ TEditorErrorCode TOvcCustomEditor::AppendParaTo(TParaList& store, std::string_vi
 TEditorErrorCode TOvcCustomEditor::AppendPara(std::string_view text) {
     const std::int32_t linesBefore = LineCount();
     const TEditorErrorCode code = AppendParaTo(*FStore, text);
-    for (TTextView* view : FStore->Views().Views()) {
-        if (auto* editor = dynamic_cast<TOvcCustomEditor*>(view)) editor->FLinesStale = true;
+    FLinesStale = true;
+    if (FStore->Views().Views().size() > 1) {
+        for (TTextView* view : FStore->Views().Views()) {
+            if (auto* editor = dynamic_cast<TOvcCustomEditor*>(view)) editor->FLinesStale = true;
+        }
     }
     if (linesBefore <= FVisibleRows && LineCount() > FVisibleRows) {
         SendVRange();
@@ -120,7 +123,18 @@ void TOvcCustomEditor::ClampPositions() {
     FTopPos.Pos = std::clamp(FTopPos.Pos, 1, FStore->ParaLength(FTopPos.Para) + 1);
 }
 
+// The store tells no view of an overwrite that keeps the length, though it may re-wrap the
+// paragraph and changes what every view shows; so after every edit made through an editor
+// each view takes its lines afresh from its positions, and the other views repaint.
 void TOvcCustomEditor::ShowEdit(bool structural) {
+    FLinesStale = true;
+    for (TTextView* view : FStore->Views().Views()) {
+        auto* editor = dynamic_cast<TOvcCustomEditor*>(view);
+        if (editor == nullptr || editor == this) continue;
+        editor->FLinesStale = true;
+        editor->FVRangeStale = editor->FVPosStale = editor->FHPosStale = true;
+        editor->RequestRepaint(false);
+    }
     if (structural || FStore->ChangedTo() == kMaxInt32) {
         FVRangeStale = true;
         FVPosStale = true;

@@ -34,9 +34,7 @@ void TOvcCustomEditor::Redo() {
 
 // The caret goes where the replayed change happened; the highlight collapses there.
 void TOvcCustomEditor::FinishReplay(TParaPos caret) {
-    FVRangeStale = true;
-    FVPosStale = true;
-    RequestRepaint(false);
+    ShowEdit(true);
     MoveCaretToPos(caret, false);
 }
 

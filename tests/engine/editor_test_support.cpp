@@ -99,6 +99,7 @@ void TEditorFixture::Load(std::string_view marked) {
     const TMarkedText text = ParseMarked(marked);
     Editor.ResetText(true);
     Fill(Editor.Store(), text.Paras);
+    Editor.RefreshAll(false);
     if (text.Begin && text.End) {
         const bool caretAtEnd = text.Caret == *text.End;
         Editor.SelectRange(caretAtEnd ? *text.Begin : *text.End,

@@ -1,0 +1,28 @@
+// The benchmarks' corpus: code-like indented lines, prose, empty lines, some tabs, and now
+// and then a line of several KB; CR LF line ends. Deterministic for a given seed and size.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <random>
+#include <string>
+
+namespace wendax {
+
+class TCorpusWriter {
+  public:
+    explicit TCorpusWriter(std::uint64_t seed) : FRandom(seed) {}
+    // Writes about `bytes` bytes of whole lines to `path`; exits the process with 2 when
+    // the file cannot be created.
+    void Write(const std::string& path, std::size_t bytes);
+
+  private:
+    int Pick(int n) { return static_cast<int>(FRandom() % static_cast<std::uint64_t>(n)); }
+    void Words(std::string& line, std::size_t length);
+    void CodeLine(std::string& line);
+    void Line(std::string& line, std::size_t number);
+
+    std::mt19937_64 FRandom;
+};
+
+}  // namespace wendax

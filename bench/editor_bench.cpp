@@ -1,0 +1,189 @@
+// Benchmark of the editor engine: a text file loaded through AppendPara, then characters
+// typed at random places with word wrap on, through SetCaretPosition and
+// ProcessCommand(ccInsertChar) with a headless window of 80 x 25 cells attached. Prints one
+// JSON object per measurement.
+//
+//   editor_bench [--file PATH]... [--sizes MB,MB] [--keep]
+//
+// Without --file it writes the deterministic corpus of the given sizes (default 100 MB
+// (10^6 bytes)) to a temporary directory.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "bench/corpus_writer.h"
+#include "control/controller.h"
+#include "engine/custom_editor.h"
+#include "platform/headless/headless_platform.h"
+#include "platform/headless/headless_window.h"
+
+namespace wendax {
+namespace {
+
+using TClock = std::chrono::steady_clock;
+
+double SecondsSince(TClock::time_point start) {
+    return std::chrono::duration<double>(TClock::now() - start).count();
+}
+
+struct TOptions {
+    std::vector<std::string> Files;
+    std::vector<long> SizesMb{100};
+    bool Keep = false;
+};
+
+void Emit(const std::string& json) {
+    std::printf("%s\n", json.c_str());
+    std::fflush(stdout);
+}
+
+std::string Field(const char* name, double value) {
+    char text[96];
+    std::snprintf(text, sizeof(text), ",\"%s\":%.6g", name, value);
+    return text;
+}
+
+std::string Head(const char* measure, const std::string& file) {
+    return std::string("{\"bench\":\"editor\",\"measure\":\"") + measure + "\",\"file\":\"" + file +
+           "\"";
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "cannot read %s\n", path.c_str());
+        std::exit(2);
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    return std::move(text).str();
+}
+
+class TEditorBench {
+  public:
+    explicit TEditorBench(std::string path) : FPath(std::move(path)) {
+        FEditor.SetController(&FController);
+        FEditor.SetTrimWhiteSpace(false);
+        FEditor.SetUndoBufferSize(16384);
+    }
+    ~TEditorBench() { FEditor.DetachWindow(); }
+
+    void Load();
+    void TypeAtRandomPlaces();
+
+  private:
+    THeadlessPlatform FPlatform;
+    TOvcController FController;
+    TOvcCustomEditor FEditor;
+    THeadlessWindow FWindow{FEditor, {15 + 5 + 80 * 8, 25 * 17}};
+    std::string FPath;
+    std::mt19937 FRandom{12345};
+};
+
+// Lines end at LF, with a CR before it belonging to the line end (the corpus has CR LF);
+// each goes through AppendPara as file loading hands it over.
+void TEditorBench::Load() {
+    const std::string text = ReadFile(FPath);
+    const auto start = TClock::now();
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t lf = std::min(text.find('\n', at), text.size());
+        const std::size_t end = lf > at && text[lf - 1] == '\r' ? lf - 1 : lf;
+        FEditor.AppendPara(std::string_view(text).substr(at, end - at));
+        at = lf + 1;
+    }
+    const double seconds = SecondsSince(start);
+    FEditor.AttachWindow(FWindow);
+    FEditor.SetWordWrap(true);
+    Emit(Head("load_append_para", FPath) + Field("bytes", static_cast<double>(text.size())) +
+         Field("seconds", seconds) + Field("paragraphs", FEditor.ParaCount()) +
+         Field("lines_wrapped_at_80", FEditor.LineCount()) + "}");
+}
+
+// The caret is placed untimed (a random place needs a walk through the paragraph list that
+// the caret has already made when a user types); the typing is timed: the command, the
+// store's edit and re-wrap, the caret move, keeping it in view and the repaint request.
+void TEditorBench::TypeAtRandomPlaces() {
+    constexpr int kChars = 10000;
+    double typeSeconds = 0;
+    double placeSeconds = 0;
+    for (int i = 0; i < kChars; ++i) {
+        const auto placeStart = TClock::now();
+        const auto line = 1 + static_cast<std::int32_t>(FRandom() % FEditor.LineCount());
+        const std::int32_t length =
+            static_cast<std::int32_t>(FEditor.GetPrintableLine(line).size());
+        FEditor.SetCaretPosition(line, 1 + static_cast<std::int32_t>(FRandom() % (length + 1)));
+        placeSeconds += SecondsSince(placeStart);
+        const auto start = TClock::now();
+        FEditor.ProcessCommand(ccInsertChar, static_cast<std::uint16_t>('a' + i % 26));
+        typeSeconds += SecondsSince(start);
+        FWindow.Posted.clear();
+    }
+    const std::string problem = FEditor.CheckInvariants();
+    Emit(Head("type_random_places_wrapped", FPath) + Field("chars", kChars) +
+         Field("seconds", typeSeconds) + Field("us_per_char", typeSeconds * 1e6 / kChars) +
+         Field("us_per_random_caret_placement", placeSeconds * 1e6 / kChars) +
+         Field("invariants_hold", problem.empty() ? 1 : 0) + "}");
+}
+
+void MeasureFile(const std::string& path) {
+    TEditorBench bench(path);
+    bench.Load();
+    bench.TypeAtRandomPlaces();
+}
+
+TOptions ParseOptions(int argc, char** argv) {
+    TOptions options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--file" && i + 1 < argc) {
+            options.Files.emplace_back(argv[++i]);
+        } else if (arg == "--sizes" && i + 1 < argc) {
+            options.SizesMb.clear();
+            std::string list = argv[++i];
+            for (std::size_t comma; (comma = list.find(',')) != std::string::npos;
+                 list.erase(0, comma + 1)) {
+                options.SizesMb.push_back(std::stol(list.substr(0, comma)));
+            }
+            options.SizesMb.push_back(std::stol(list));
+        } else if (arg == "--keep") {
+            options.Keep = true;
+        } else {
+            std::fprintf(stderr, "usage: editor_bench [--file PATH]... [--sizes MB,MB] [--keep]\n");
+            std::exit(2);
+        }
+    }
+    return options;
+}
+
+}  // namespace
+}  // namespace wendax
+
+int main(int argc, char** argv) {
+    using namespace wendax;
+    const TOptions options = ParseOptions(argc, argv);
+    for (const std::string& file : options.Files)
+        MeasureFile(file);
+    if (!options.Files.empty()) return 0;
+    char directory[] = "/tmp/wendax-editor-bench-XXXXXX";
+    if (mkdtemp(directory) == nullptr) return 2;
+    for (const long megabytes : options.SizesMb) {
+        const std::string path =
+            std::string(directory) + "/corpus-" + std::to_string(megabytes) + "mb.txt";
+        TCorpusWriter(static_cast<std::uint64_t>(megabytes))
+            .Write(path, static_cast<std::size_t>(megabytes) * 1000000);
+        MeasureFile(path);
+        if (!options.Keep) unlink(path.c_str());
+    }
+    if (!options.Keep) rmdir(directory);
+    return 0;
+}
