@@ -1,0 +1,196 @@
+#include "engine/para_index.h"
+
+#include <algorithm>
+#include <new>
+
+#include "control/exceptions.h"
+
+namespace wendax {
+
+namespace {
+std::int32_t newIndexMaxParas = TParaIndex::kMaxParas;
+constexpr std::size_t kFirstBlocks = 8;
+}  // namespace
+
+std::int32_t TParaIndex::MaxParasOfNewIndexes() {
+    return newIndexMaxParas;
+}
+
+TParaIndex::TScopedMaxParas::TScopedMaxParas(std::int32_t maxParas) : FSaved(newIndexMaxParas) {
+    newIndexMaxParas = maxParas;
+}
+
+TParaIndex::TScopedMaxParas::~TScopedMaxParas() {
+    newIndexMaxParas = FSaved;
+}
+
+TParaIndex::TParaIndex(const TParaStorage& storage, TParaRef first)
+    : FStorage(storage), FMaxParas(newIndexMaxParas), FMinParas(std::max(1, newIndexMaxParas / 4)) {
+    ReserveBlock();
+    FBlocks.push_back({first, 1, Node(first).Lines()});
+}
+
+std::size_t TParaIndex::Bytes() const {
+    return FBlocks.capacity() * (sizeof(TParaBlock) + 2 * sizeof(std::int32_t));
+}
+
+// The trees grow with the blocks (ReserveBlock), so a rebuild finds its room already there.
+void TParaIndex::EnsureSums() {
+    if (FSumsValid) return;
+    FParaSums.Build(BlockCount(), [this](std::int32_t b) { return Block(b).Paras; });
+    FLineSums.Build(BlockCount(), [this](std::int32_t b) { return Block(b).Lines; });
+    FSumsValid = true;
+}
+
+TBlockStart TParaIndex::BlockOfPara(std::int32_t n) {
+    EnsureSums();
+    const TFenwickTree::TFound found = FParaSums.Find(n);
+    return {found.Element, found.Before + 1, FLineSums.Prefix(found.Element) + 1};
+}
+
+TBlockStart TParaIndex::BlockOfLine(std::int32_t n) {
+    EnsureSums();
+    const TFenwickTree::TFound found = FLineSums.Find(n);
+    return {found.Element, FParaSums.Prefix(found.Element) + 1, found.Before + 1};
+}
+
+// Grows the room geometrically, all three arrays alike.
+void TParaIndex::ReserveBlock() {
+    if (FBlocks.size() < FBlocks.capacity()) return;
+    const std::size_t room = std::max(2 * FBlocks.size(), kFirstBlocks);
+    try {
+        FBlocks.reserve(room);
+        FParaSums.Reserve(static_cast<std::int32_t>(room));
+        FLineSums.Reserve(static_cast<std::int32_t>(room));
+    } catch (const std::bad_alloc&) {
+        throw EOutOfMemory();
+    }
+}
+
+void TParaIndex::LinesChanged(std::int32_t b, std::int32_t delta) {
+    FBlocks[static_cast<std::size_t>(b)].Lines += delta;
+    if (FSumsValid) FLineSums.Add(b, delta);
+}
+
+void TParaIndex::SetLines(std::int32_t b, std::int32_t lines) {
+    FBlocks[static_cast<std::size_t>(b)].Lines = lines;
+    FSumsValid = false;
+}
+
+// Linked before the block's first paragraph, the new one becomes its first.
+void TParaIndex::Linked(std::int32_t b, TParaRef para, TIndexCursor& tracked) {
+    TParaBlock& block = FBlocks[static_cast<std::size_t>(b)];
+    const std::int32_t lines = Node(para).Lines();
+    if (Node(para).Next == block.First) block.First = para;
+    ++block.Paras;
+    block.Lines += lines;
+    if (block.Paras > FMaxParas) {
+        Split(b, tracked);
+    } else if (FSumsValid) {
+        FParaSums.Add(b, 1);
+        FLineSums.Add(b, lines);
+    }
+}
+
+void TParaIndex::Unlinked(std::int32_t b, TParaRef para, TParaRef next, TIndexCursor& tracked) {
+    TParaBlock& block = FBlocks[static_cast<std::size_t>(b)];
+    const std::int32_t lines = Node(para).Lines();
+    if (block.First == para) block.First = next;
+    --block.Paras;
+    block.Lines -= lines;
+    if (block.Paras == 0) {
+        Erase(b, tracked);
+    } else if (block.Paras < FMinParas && BlockCount() > 1) {
+        Merge(b, tracked);
+    } else if (FSumsValid) {
+        FParaSums.Add(b, -1);
+        FLineSums.Add(b, -lines);
+    }
+}
+
+// Block b keeps its first half; the second half becomes block b + 1. Needs room for one
+// more block (ReserveBlock).
+//
+//   before:  b: [ P1 .. Ps | Ps+1 .. Pn ]
+//   after:   b: [ P1 .. Ps ]   b+1: [ Ps+1 .. Pn ]
+void TParaIndex::Split(std::int32_t b, TIndexCursor& tracked) {
+    TParaBlock& block = FBlocks[static_cast<std::size_t>(b)];
+    const std::int32_t kept = block.Paras / 2;
+    bool trackedKept = false;
+    std::int32_t keptLines = 0;
+    TParaRef para = block.First;
+    for (std::int32_t i = 0; i < kept; ++i) {
+        trackedKept = trackedKept || para == tracked.Node;
+        keptLines += Node(para).Lines();
+        para = Node(para).Next;
+    }
+    const TParaBlock second{para, block.Paras - kept, block.Lines - keptLines};
+    block.Paras = kept;
+    block.Lines = keptLines;
+    FBlocks.insert(FBlocks.begin() + b + 1, second);
+    if (tracked.Block > b || (tracked.Block == b && !trackedKept)) ++tracked.Block;
+    FSumsValid = false;
+}
+
+// Block b, grown too small, joins its neighbour (the next one, or the one before at the
+// end); a joined block grown too large is split again in halves.
+void TParaIndex::Merge(std::int32_t b, TIndexCursor& tracked) {
+    const std::int32_t into = b + 1 < BlockCount() ? b : b - 1;
+    TParaBlock& block = FBlocks[static_cast<std::size_t>(into)];
+    const TParaBlock& absorbed = Block(into + 1);
+    block.Paras += absorbed.Paras;
+    block.Lines += absorbed.Lines;
+    if (tracked.Block == into + 1) tracked.Block = into;
+    Erase(into + 1, tracked);
+    if (block.Paras > FMaxParas) Split(into, tracked);
+}
+
+void TParaIndex::Erase(std::int32_t b, TIndexCursor& tracked) {
+    FBlocks.erase(FBlocks.begin() + b);
+    if (tracked.Block > b) --tracked.Block;
+    FSumsValid = false;
+}
+
+std::string TParaIndex::Check(TParaRef first, TIndexCursor cursor) const {
+    TParaRef para = first;
+    bool cursorSeen = false;
+    for (std::int32_t b = 0; b < BlockCount(); ++b) {
+        const TParaBlock& block = Block(b);
+        const std::string name = "index block " + std::to_string(b);
+        if (para == 0 || block.First != para) return name + " does not begin after the one before";
+        if (block.Paras < 1 || block.Paras > FMaxParas ||
+            (block.Paras < FMinParas && BlockCount() > 1)) {
+            return name + " holds " + std::to_string(block.Paras) + " paragraphs";
+        }
+        std::int64_t lines = 0;
+        for (std::int32_t i = 0; i < block.Paras; ++i, para = Node(para).Next) {
+            if (para == 0) return name + " runs past the end of the list";
+            if (para == cursor.Node) {
+                if (cursor.Block != b) return "the cache is in " + name + ", not in its own";
+                cursorSeen = true;
+            }
+            lines += Node(para).Lines();
+        }
+        if (lines != block.Lines) return name + ": Lines is not the sum of its paragraphs'";
+    }
+    if (para != 0) return "the index blocks end before the list";
+    if (!cursorSeen) return "the cache is not in an index block";
+    return CheckSums();
+}
+
+std::string TParaIndex::CheckSums() const {
+    if (!FSumsValid) return {};
+    if (FParaSums.Size() != BlockCount() || FLineSums.Size() != BlockCount())
+        return "index sums are not one per block";
+    std::int32_t paras = 0;
+    std::int32_t lines = 0;
+    for (std::int32_t b = 0; b < BlockCount(); ++b) {
+        if (FParaSums.Prefix(b) != paras || FLineSums.Prefix(b) != lines)
+            return "index sums differ before block " + std::to_string(b);
+        paras += Block(b).Paras;
+        lines += Block(b).Lines;
+    }
+    return {};
+}
+
+}  // namespace wendax
