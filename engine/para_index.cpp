@@ -12,10 +12,6 @@ std::int32_t newIndexMaxParas = TParaIndex::kMaxParas;
 constexpr std::size_t kFirstBlocks = 8;
 }  // namespace
 
-std::int32_t TParaIndex::MaxParasOfNewIndexes() {
-    return newIndexMaxParas;
-}
-
 TParaIndex::TScopedMaxParas::TScopedMaxParas(std::int32_t maxParas) : FSaved(newIndexMaxParas) {
     newIndexMaxParas = maxParas;
 }
@@ -28,10 +24,6 @@ TParaIndex::TParaIndex(const TParaStorage& storage, TParaRef first)
     : FStorage(storage), FMaxParas(newIndexMaxParas), FMinParas(std::max(1, newIndexMaxParas / 4)) {
     ReserveBlock();
     FBlocks.push_back({first, 1, Node(first).Lines()});
-}
-
-std::size_t TParaIndex::Bytes() const {
-    return FBlocks.capacity() * (sizeof(TParaBlock) + 2 * sizeof(std::int32_t));
 }
 
 // The trees grow with the blocks (ReserveBlock), so a rebuild finds its room already there.
@@ -166,7 +158,7 @@ std::string TParaIndex::Check(TParaRef first, TIndexCursor cursor) const {
         for (std::int32_t i = 0; i < block.Paras; ++i, para = Node(para).Next) {
             if (para == 0) return name + " runs past the end of the list";
             if (para == cursor.Node) {
-                if (cursor.Block != b) return "the cache is in " + name + ", not in its own";
+                if (cursor.Block != b) return "the cursor is in " + name + ", not in its own";
                 cursorSeen = true;
             }
             lines += Node(para).Lines();
@@ -174,7 +166,7 @@ std::string TParaIndex::Check(TParaRef first, TIndexCursor cursor) const {
         if (lines != block.Lines) return name + ": Lines is not the sum of its paragraphs'";
     }
     if (para != 0) return "the index blocks end before the list";
-    if (!cursorSeen) return "the cache is not in an index block";
+    if (!cursorSeen) return "the cursor is in no index block";
     return CheckSums();
 }
 

@@ -6,10 +6,12 @@
 //   blocks:  {P1,3,L}   {P4,2,L} {P6,4,L}     ...   (first paragraph, paragraphs, lines)
 //
 // The store tells the index of every change to the list: a paragraph linked or unlinked next
-// to a paragraph whose block it knows, or a paragraph's lines changed. Blocks split when they
-// grow past MaxParas and merge with a neighbour when they shrink below MinParas. The prefix
-// sums follow count changes at once and are rebuilt, at the next lookup, after blocks split,
-// merge or vanish.
+// to a paragraph whose block it knows, or a paragraph's lines changed. Blocks split in halves
+// when they grow past the block size and merge with a neighbour when they shrink below a
+// quarter of it. A block with its sums takes 20 bytes: a loaded file's blocks hold half the
+// block size (0.3 byte a paragraph), and no block but a lone one holds less than a quarter
+// (0.6 byte a paragraph). The prefix sums follow count changes at once and are rebuilt, at the
+// next lookup, after blocks split, merge or vanish.
 #pragma once
 
 #include <cstdint>
@@ -44,24 +46,24 @@ struct TIndexCursor {
 };
 
 // Invariants (Check): the blocks cover the list in order, each beginning where the one before
-// ends; every block holds 1..MaxParas paragraphs and, unless it is the only one, at least
-// MinParas; a block's Lines is the sum of its paragraphs' Lines; valid prefix sums equal the
-// sums of the blocks before.
+// ends; every block holds 1 to FMaxParas paragraphs and, unless it is the only one, at least
+// FMinParas; a block's Lines is the sum of its paragraphs' Lines; valid prefix sums equal the
+// sums of the blocks before; the cursor's block holds the cursor's paragraph.
 class TParaIndex {
   public:
     // Most paragraphs in one block of the program's stores.
     static constexpr std::int32_t kMaxParas = 128;
 
     // An index of the one paragraph `first` (a new store's empty paragraph), with blocks of
-    // at most MaxParasOfNewIndexes() paragraphs. Raises EOutOfMemory.
+    // at most kMaxParas paragraphs, or of the size a living TScopedMaxParas sets. Raises
+    // EOutOfMemory.
     TParaIndex(const TParaStorage& storage, TParaRef first);
 
-    // Block size of the indexes created from now on: kMaxParas, unless a test shrinks it to
-    // reach the split and merge paths within a few edits.
-    static std::int32_t MaxParasOfNewIndexes();
+    // While it lives, indexes are created with blocks of at most `maxParas` (>= 1)
+    // paragraphs: tests shrink the blocks to reach the split and merge paths in a few edits.
     class TScopedMaxParas {
       public:
-        explicit TScopedMaxParas(std::int32_t maxParas);  // maxParas >= 1
+        explicit TScopedMaxParas(std::int32_t maxParas);
         ~TScopedMaxParas();
         TScopedMaxParas(const TScopedMaxParas&) = delete;
         TScopedMaxParas& operator=(const TScopedMaxParas&) = delete;
@@ -70,8 +72,6 @@ class TParaIndex {
         std::int32_t FSaved;
     };
 
-    std::int32_t MaxParas() const { return FMaxParas; }
-    std::int32_t MinParas() const { return FMinParas; }
     // Longest walk along the list that costs no more than a lookup through the index, which
     // walks at most half a block.
     std::int32_t ShortWalk() const { return FMaxParas / 2; }
@@ -81,8 +81,6 @@ class TParaIndex {
     TParaRef FirstAfter(std::int32_t b) const {
         return b + 1 < BlockCount() ? Block(b + 1).First : 0;
     }
-    // Memory of the blocks and sums, in bytes.
-    std::size_t Bytes() const;
 
     // ---- Lookups (they may rebuild the sums, which never allocates)
     // The block holding paragraph n, 1 <= n <= the paragraphs of the list.
@@ -117,8 +115,8 @@ class TParaIndex {
     std::string CheckSums() const;
 
     const TParaStorage& FStorage;
-    std::int32_t FMaxParas;
-    std::int32_t FMinParas;
+    std::int32_t FMaxParas;  // the block size
+    std::int32_t FMinParas;  // a quarter of it, at least 1
     std::vector<TParaBlock> FBlocks;
     TFenwickTree FParaSums;  // over the blocks' Paras, valid while FSumsValid
     TFenwickTree FLineSums;  // over the blocks' Lines, valid while FSumsValid
