@@ -22,7 +22,7 @@ TParaIndex::TScopedMaxParas::~TScopedMaxParas() {
 
 TParaIndex::TParaIndex(const TParaStorage& storage, TParaRef first)
     : FStorage(storage), FMaxParas(newIndexMaxParas), FMinParas(std::max(1, newIndexMaxParas / 4)) {
-    ReserveBlock();
+    GrowRoom();
     FBlocks.push_back({first, 1, Node(first).Lines()});
 }
 
@@ -32,6 +32,11 @@ void TParaIndex::EnsureSums() {
     FParaSums.Build(BlockCount(), [this](std::int32_t b) { return Block(b).Paras; });
     FLineSums.Build(BlockCount(), [this](std::int32_t b) { return Block(b).Lines; });
     FSumsValid = true;
+}
+
+void TParaIndex::AddToSums(std::int32_t b, std::int32_t paras, std::int32_t lines) {
+    FParaSums.Add(b, paras);
+    FLineSums.Add(b, lines);
 }
 
 TBlockStart TParaIndex::BlockOfPara(std::int32_t n) {
@@ -47,8 +52,7 @@ TBlockStart TParaIndex::BlockOfLine(std::int32_t n) {
 }
 
 // Grows the room geometrically, all three arrays alike.
-void TParaIndex::ReserveBlock() {
-    if (FBlocks.size() < FBlocks.capacity()) return;
+void TParaIndex::GrowRoom() {
     const std::size_t room = std::max(2 * FBlocks.size(), kFirstBlocks);
     try {
         FBlocks.reserve(room);
@@ -69,21 +73,6 @@ void TParaIndex::SetLines(std::int32_t b, std::int32_t lines) {
     FSumsValid = false;
 }
 
-// Linked before the block's first paragraph, the new one becomes its first.
-void TParaIndex::Linked(std::int32_t b, TParaRef para, TIndexCursor& tracked) {
-    TParaBlock& block = FBlocks[static_cast<std::size_t>(b)];
-    const std::int32_t lines = Node(para).Lines();
-    if (Node(para).Next == block.First) block.First = para;
-    ++block.Paras;
-    block.Lines += lines;
-    if (block.Paras > FMaxParas) {
-        Split(b, tracked);
-    } else if (FSumsValid) {
-        FParaSums.Add(b, 1);
-        FLineSums.Add(b, lines);
-    }
-}
-
 void TParaIndex::Unlinked(std::int32_t b, TParaRef para, TParaRef next, TIndexCursor& tracked) {
     TParaBlock& block = FBlocks[static_cast<std::size_t>(b)];
     const std::int32_t lines = Node(para).Lines();
@@ -95,8 +84,7 @@ void TParaIndex::Unlinked(std::int32_t b, TParaRef para, TParaRef next, TIndexCu
     } else if (block.Paras < FMinParas && BlockCount() > 1) {
         Merge(b, tracked);
     } else if (FSumsValid) {
-        FParaSums.Add(b, -1);
-        FLineSums.Add(b, -lines);
+        AddToSums(b, -1, -lines);
     }
 }
 

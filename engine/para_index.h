@@ -91,13 +91,28 @@ class TParaIndex {
     // ---- Changes
     // Room for one more block, so that the next Linked allocates nothing. Call it before
     // anything changes. Raises EOutOfMemory.
-    void ReserveBlock();
+    void ReserveBlock() {
+        if (FBlocks.size() == FBlocks.capacity()) GrowRoom();
+    }
     // The Lines of a paragraph of block b changed by `delta`.
     void LinesChanged(std::int32_t b, std::int32_t delta);
     // Block b's Lines recounted (after a full re-wrap).
     void SetLines(std::int32_t b, std::int32_t lines);
-    // `para` was just linked right before or right after a paragraph of block b; it joins b.
-    void Linked(std::int32_t b, TParaRef para, TIndexCursor& tracked);
+    // `para` was just linked right before or right after a paragraph of block b; it joins b
+    // (as its first paragraph when linked before that). Inline: loading a file links every
+    // paragraph through here.
+    void Linked(std::int32_t b, TParaRef para, TIndexCursor& tracked) {
+        TParaBlock& block = FBlocks[static_cast<std::size_t>(b)];
+        const TParaNode& node = Node(para);
+        if (node.Next == block.First) block.First = para;
+        ++block.Paras;
+        block.Lines += node.Lines();
+        if (block.Paras > FMaxParas) {
+            Split(b, tracked);
+        } else if (FSumsValid) {
+            AddToSums(b, 1, node.Lines());
+        }
+    }
     // `para`, of block b, was just unlinked; `next` is the paragraph that followed it (0 at
     // the end of the list). Its node must still be readable.
     void Unlinked(std::int32_t b, TParaRef para, TParaRef next, TIndexCursor& tracked);
@@ -108,7 +123,9 @@ class TParaIndex {
 
   private:
     const TParaNode& Node(TParaRef para) const { return FStorage.Node(para); }
+    void GrowRoom();
     void EnsureSums();
+    void AddToSums(std::int32_t b, std::int32_t paras, std::int32_t lines);
     void Split(std::int32_t b, TIndexCursor& tracked);
     void Merge(std::int32_t b, TIndexCursor& tracked);
     void Erase(std::int32_t b, TIndexCursor& tracked);
