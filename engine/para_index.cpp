@@ -26,7 +26,7 @@ TParaIndex::TParaIndex(const TParaStorage& storage, TParaRef first)
     FBlocks.push_back({first, 1, Node(first).Lines()});
 }
 
-// The trees grow with the blocks (ReserveBlock), so a rebuild finds its room already there.
+// The trees grow with the blocks (GrowRoom), so a rebuild finds its room already there.
 void TParaIndex::EnsureSums() {
     if (FSumsValid) return;
     FParaSums.Build(BlockCount(), [this](std::int32_t b) { return Block(b).Paras; });
