@@ -24,6 +24,7 @@ TParaIndex::TParaIndex(const TParaStorage& storage, TParaRef first)
     : FStorage(storage), FMaxParas(newIndexMaxParas), FMinParas(std::max(1, newIndexMaxParas / 4)) {
     GrowRoom();
     FBlocks.push_back({first, 1, Node(first).Lines()});
+    FBlocks.push_back({});
 }
 
 // The trees grow with the blocks (GrowRoom), so a rebuild finds its room already there.
@@ -154,6 +155,7 @@ std::string TParaIndex::Check(TParaRef first, TIndexCursor cursor) const {
         if (lines != block.Lines) return name + ": Lines is not the sum of its paragraphs'";
     }
     if (para != 0) return "the index blocks end before the list";
+    if (FirstAfter(BlockCount() - 1) != 0) return "the index has lost its end mark";
     if (!cursorSeen) return "the cursor is in no index block";
     return CheckSums();
 }

@@ -75,12 +75,10 @@ class TParaIndex {
     // Longest walk along the list that costs no more than a lookup through the index, which
     // walks at most half a block.
     std::int32_t ShortWalk() const { return FMaxParas / 2; }
-    std::int32_t BlockCount() const { return static_cast<std::int32_t>(FBlocks.size()); }
+    std::int32_t BlockCount() const { return static_cast<std::int32_t>(FBlocks.size()) - 1; }
     const TParaBlock& Block(std::int32_t b) const { return FBlocks[static_cast<std::size_t>(b)]; }
     // First paragraph of the block after b; 0 after the last block.
-    TParaRef FirstAfter(std::int32_t b) const {
-        return b + 1 < BlockCount() ? Block(b + 1).First : 0;
-    }
+    TParaRef FirstAfter(std::int32_t b) const { return Block(b + 1).First; }
 
     // ---- Lookups (they may rebuild the sums, which never allocates)
     // The block holding paragraph n, 1 <= n <= the paragraphs of the list.
@@ -134,6 +132,8 @@ class TParaIndex {
     const TParaStorage& FStorage;
     std::int32_t FMaxParas;  // the block size
     std::int32_t FMinParas;  // a quarter of it, at least 1
+    // The blocks in list order, then an end mark whose First is 0 (so that FirstAfter needs
+    // no test: every step of a walk asks it).
     std::vector<TParaBlock> FBlocks;
     TFenwickTree FParaSums;  // over the blocks' Paras, valid while FSumsValid
     TFenwickTree FLineSums;  // over the blocks' Lines, valid while FSumsValid

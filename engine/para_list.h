@@ -209,8 +209,19 @@ class TParaList : private THeldParaReleaser {
                   std::int32_t lineInPara);
     void SetCacheAtLast(std::int32_t lineInPara);
     void SetCacheAtBlockEnd(TBlockStart start);
-    void StepCacheNext();
-    void StepCachePrev();
+    // The cache moves to the next or the previous paragraph, keeping its block; its line
+    // fields are the caller's. Inline: every step of a walk is one.
+    void StepCacheNext() {
+        const TParaRef next = Node(FCacheNode).Next;
+        if (next == FIndex.FirstAfter(FCacheBlock)) ++FCacheBlock;
+        FCacheNode = next;
+        ++FCachePara;
+    }
+    void StepCachePrev() {
+        if (FCacheNode == FIndex.Block(FCacheBlock).First) --FCacheBlock;
+        FCacheNode = Node(FCacheNode).Prev;
+        --FCachePara;
+    }
     void WalkToPara(std::int32_t n);
     void JumpToPara(std::int32_t n);
     void WalkToLine(std::int32_t n);

@@ -32,20 +32,6 @@ TParaRef TParaList::FindPara(std::int32_t n) {
     return FCacheNode;
 }
 
-// The cached paragraph's line fields are the caller's.
-void TParaList::StepCacheNext() {
-    const TParaRef next = Node(FCacheNode).Next;
-    if (next == FIndex.FirstAfter(FCacheBlock)) ++FCacheBlock;
-    FCacheNode = next;
-    ++FCachePara;
-}
-
-void TParaList::StepCachePrev() {
-    if (FCacheNode == FIndex.Block(FCacheBlock).First) --FCacheBlock;
-    FCacheNode = Node(FCacheNode).Prev;
-    --FCachePara;
-}
-
 void TParaList::SetCacheAtLast(std::int32_t lineInPara) {
     const std::int32_t first = FLineCount - Node(FLast).Lines() + 1;
     SetCache(FLast, FIndex.BlockCount() - 1, FParaCount, first + lineInPara - 1, lineInPara);
