@@ -82,11 +82,37 @@ void TParaIndex::Unlinked(std::int32_t b, TParaRef para, TParaRef next, TIndexCu
     block.Lines -= lines;
     if (block.Paras == 0) {
         Erase(b, tracked);
-    } else if (block.Paras < FMinParas && BlockCount() > 1) {
+    } else if (block.Paras < FMinParas && b + 1 < BlockCount()) {
         Merge(b, tracked);
     } else if (FSumsValid) {
         AddToSums(b, -1, -lines);
     }
+}
+
+// Block b grew past the block size when `para` was linked into it. Needs room for one more
+// block (ReserveBlock).
+void TParaIndex::SplitFull(std::int32_t b, TParaRef para, TIndexCursor& tracked) {
+    if (!SplitOffEnd(b, para, tracked)) SplitInHalves(b, tracked);
+}
+
+// A paragraph linked at the end of the text, as the last paragraph or right before it, moves
+// the text's last paragraph into a new last block of its own. So appending, as loading a file
+// does, fills every block and walks nothing. False when `para` is elsewhere.
+//
+//   before:  b: [ P1 .. Pn last ]   (b the last block, para is Pn or last)
+//   after:   b: [ P1 .. Pn ]   b+1: [ last ]
+bool TParaIndex::SplitOffEnd(std::int32_t b, TParaRef para, TIndexCursor& tracked) {
+    const TParaRef next = Node(para).Next;
+    if (b + 1 < BlockCount() || (next != 0 && Node(next).Next != 0)) return false;
+    const TParaRef last = next == 0 ? para : next;
+    const std::int32_t lines = Node(last).Lines();
+    TParaBlock& block = FBlocks[static_cast<std::size_t>(b)];
+    --block.Paras;
+    block.Lines -= lines;
+    FBlocks.insert(FBlocks.begin() + b + 1, {last, 1, lines});
+    if (tracked.Node == last) ++tracked.Block;
+    FSumsValid = false;
+    return true;
 }
 
 // Block b keeps its first half; the second half becomes block b + 1. Needs room for one
@@ -94,7 +120,7 @@ void TParaIndex::Unlinked(std::int32_t b, TParaRef para, TParaRef next, TIndexCu
 //
 //   before:  b: [ P1 .. Ps | Ps+1 .. Pn ]
 //   after:   b: [ P1 .. Ps ]   b+1: [ Ps+1 .. Pn ]
-void TParaIndex::Split(std::int32_t b, TIndexCursor& tracked) {
+void TParaIndex::SplitInHalves(std::int32_t b, TIndexCursor& tracked) {
     TParaBlock& block = FBlocks[static_cast<std::size_t>(b)];
     const std::int32_t kept = block.Paras / 2;
     bool trackedKept = false;
@@ -113,17 +139,16 @@ void TParaIndex::Split(std::int32_t b, TIndexCursor& tracked) {
     FSumsValid = false;
 }
 
-// Block b, grown too small, joins its neighbour (the next one, or the one before at the
-// end); a joined block grown too large is split again in halves.
+// Block b, not the last one and grown too small, takes in the next block; a joined block
+// grown too large is split again in halves.
 void TParaIndex::Merge(std::int32_t b, TIndexCursor& tracked) {
-    const std::int32_t into = b + 1 < BlockCount() ? b : b - 1;
-    TParaBlock& block = FBlocks[static_cast<std::size_t>(into)];
-    const TParaBlock& absorbed = Block(into + 1);
+    TParaBlock& block = FBlocks[static_cast<std::size_t>(b)];
+    const TParaBlock& absorbed = Block(b + 1);
     block.Paras += absorbed.Paras;
     block.Lines += absorbed.Lines;
-    if (tracked.Block == into + 1) tracked.Block = into;
-    Erase(into + 1, tracked);
-    if (block.Paras > FMaxParas) Split(into, tracked);
+    if (tracked.Block == b + 1) tracked.Block = b;
+    Erase(b + 1, tracked);
+    if (block.Paras > FMaxParas) SplitInHalves(b, tracked);
 }
 
 void TParaIndex::Erase(std::int32_t b, TIndexCursor& tracked) {
@@ -140,7 +165,7 @@ std::string TParaIndex::Check(TParaRef first, TIndexCursor cursor) const {
         const std::string name = "index block " + std::to_string(b);
         if (para == 0 || block.First != para) return name + " does not begin after the one before";
         if (block.Paras < 1 || block.Paras > FMaxParas ||
-            (block.Paras < FMinParas && BlockCount() > 1)) {
+            (block.Paras < FMinParas && b + 1 < BlockCount())) {
             return name + " holds " + std::to_string(block.Paras) + " paragraphs";
         }
         std::int64_t lines = 0;

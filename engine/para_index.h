@@ -6,12 +6,13 @@
 //   blocks:  {P1,3,L}   {P4,2,L} {P6,4,L}     ...   (first paragraph, paragraphs, lines)
 //
 // The store tells the index of every change to the list: a paragraph linked or unlinked next
-// to a paragraph whose block it knows, or a paragraph's lines changed. Blocks split in halves
-// when they grow past the block size and merge with a neighbour when they shrink below a
-// quarter of it. A block with its sums takes 20 bytes: a loaded file's blocks hold half the
-// block size (0.3 byte a paragraph), and no block but a lone one holds less than a quarter
-// (0.6 byte a paragraph). The prefix sums follow count changes at once and are rebuilt, at the
-// next lookup, after blocks split, merge or vanish.
+// to a paragraph whose block it knows, or a paragraph's lines changed. A block that grows past
+// the block size splits in halves, except that a paragraph linked at the end of the text moves
+// the last paragraph into a new last block, so that appending fills every block. A block other than
+// the last that shrinks below a quarter of the block size takes in the next one. A block with its
+// sums takes 20 bytes: 0.16 byte a paragraph in a loaded file, whose blocks are full, and at most
+// 0.6 byte a paragraph, when every block but the last holds a quarter. The prefix sums follow count
+// changes at once and are rebuilt, at the next lookup, after blocks split, merge or vanish.
 #pragma once
 
 #include <cstdint>
@@ -46,7 +47,7 @@ struct TIndexCursor {
 };
 
 // Invariants (Check): the blocks cover the list in order, each beginning where the one before
-// ends; every block holds 1 to FMaxParas paragraphs and, unless it is the only one, at least
+// ends; every block holds 1 to FMaxParas paragraphs and, unless it is the last one, at least
 // FMinParas; a block's Lines is the sum of its paragraphs' Lines; valid prefix sums equal the
 // sums of the blocks before; the cursor's block holds the cursor's paragraph.
 class TParaIndex {
@@ -106,7 +107,7 @@ class TParaIndex {
         ++block.Paras;
         block.Lines += node.Lines();
         if (block.Paras > FMaxParas) {
-            Split(b, tracked);
+            SplitFull(b, para, tracked);
         } else if (FSumsValid) {
             AddToSums(b, 1, node.Lines());
         }
@@ -124,7 +125,9 @@ class TParaIndex {
     void GrowRoom();
     void EnsureSums();
     void AddToSums(std::int32_t b, std::int32_t paras, std::int32_t lines);
-    void Split(std::int32_t b, TIndexCursor& tracked);
+    void SplitFull(std::int32_t b, TParaRef para, TIndexCursor& tracked);
+    bool SplitOffEnd(std::int32_t b, TParaRef para, TIndexCursor& tracked);
+    void SplitInHalves(std::int32_t b, TIndexCursor& tracked);
     void Merge(std::int32_t b, TIndexCursor& tracked);
     void Erase(std::int32_t b, TIndexCursor& tracked);
     std::string CheckSums() const;

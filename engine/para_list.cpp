@@ -208,18 +208,6 @@ void TParaList::Unlink(TParaRef para, std::int32_t block) {
     FCacheBlock = cache.Block;
 }
 
-// Counts a paragraph just linked next to a paragraph of index block `block` and adds it to
-// that block.
-void TParaList::CountIn(TParaRef para, std::int32_t block) {
-    const TParaNode& node = Node(para);
-    ++FParaCount;
-    FLineCount += node.Lines();
-    FByteCount += node.Length + 2;
-    TIndexCursor cache{FCacheNode, FCacheBlock};
-    FIndex.Linked(block, para, cache);
-    FCacheBlock = cache.Block;
-}
-
 void TParaList::Notify(TTextView* view, TTextChange change) {
     if (!FNotifyEnabled) return;
     FMarkers.Apply(change);

@@ -233,7 +233,17 @@ class TParaList : private THeldParaReleaser {
     void LinkBefore(TParaRef para, TParaRef next);
     void LinkAfter(TParaRef para, TParaRef prev);
     void Unlink(TParaRef para, std::int32_t block);
-    void CountIn(TParaRef para, std::int32_t block);
+    // Counts a paragraph just linked next to a paragraph of index block `block` and adds it
+    // to that block. Inline: loading a file runs it per paragraph.
+    void CountIn(TParaRef para, std::int32_t block) {
+        const TParaNode& node = Node(para);
+        ++FParaCount;
+        FLineCount += node.Lines();
+        FByteCount += node.Length + 2;
+        TIndexCursor cache{FCacheNode, FCacheBlock};
+        FIndex.Linked(block, para, cache);
+        FCacheBlock = cache.Block;
+    }
     void SpliceText(TParaNode& node, std::int32_t at, std::int32_t removed, std::int32_t pad,
                     std::string_view text);
     void Notify(TTextView* view, TTextChange change);

@@ -135,22 +135,37 @@ using Sizes = std::vector<std::int32_t>;
 
 // ---- Splitting
 
+// Paragraphs inserted at the front, where blocks split in halves.
+void InsertAtFront(TIndexedList& list, int count) {
+    for (int i = 0; i < count; ++i)
+        list.Insert(0);
+}
+
 TEST(ParaIndexSplit, FullBlockSplitsInHalvesWhenOneMoreParagraphJoins) {
     TIndexedList list(4);
-    for (std::size_t i = 1; i < 4; ++i)
-        list.Insert(i);
+    InsertAtFront(list, 3);
     EXPECT_EQ(list.BlockSizes(), (Sizes{4}));
-    list.Insert(4);
+    list.Insert(2);
     EXPECT_EQ(list.BlockSizes(), (Sizes{2, 3}));
     EXPECT_EQ(list.Index->Block(1).First, list.At(2));
     list.Verify();
 }
 
+TEST(ParaIndexSplit, ParagraphsAppendedAtTheEndFillEveryBlock) {
+    TIndexedList list(4);
+    for (int i = 0; i < 10; ++i)
+        list.Insert(list.Size());  // as the last paragraph
+    EXPECT_EQ(list.BlockSizes(), (Sizes{4, 4, 3}));
+    for (int i = 0; i < 6; ++i)
+        list.Insert(list.Size() - 1);  // right before the last, as loading a file does
+    EXPECT_EQ(list.BlockSizes(), (Sizes{4, 4, 4, 4, 1}));
+    list.Verify();
+}
+
 TEST(ParaIndexSplit, ParagraphLinkedBeforeABlocksFirstBecomesItsFirst) {
     TIndexedList list(4);
-    for (std::size_t i = 1; i < 5; ++i)
-        list.Insert(i);  // blocks of 2 and 3
-    list.Insert(2);      // before the first paragraph of block 1
+    InsertAtFront(list, 4);  // blocks of 2 and 3
+    list.Insert(2);          // before the first paragraph of block 1
     EXPECT_EQ(list.BlockSizes(), (Sizes{2, 4}));
     EXPECT_EQ(list.Index->Block(1).First, list.At(2));
     list.Insert(0);
@@ -158,26 +173,45 @@ TEST(ParaIndexSplit, ParagraphLinkedBeforeABlocksFirstBecomesItsFirst) {
     list.Verify();
 }
 
+// Four paragraphs in one block; one more at the front splits it into 2 and 3.
 TEST(ParaIndexSplit, CursorFollowsItsParagraphIntoTheSecondHalf) {
-    for (std::size_t on = 0; on < 5; ++on) {
+    for (std::size_t on = 0; on < 4; ++on) {
         SCOPED_TRACE("cursor on paragraph " + std::to_string(on));
         TIndexedList list(4);
-        for (std::size_t i = 1; i < 4; ++i)
-            list.Insert(i);
-        list.PutCursor(std::min<std::size_t>(on, 3));
-        list.Insert(4, 1, on == 4);
+        InsertAtFront(list, 3);
+        list.PutCursor(on);
+        list.Insert(0);
         list.Verify();
-        EXPECT_EQ(list.Cursor.Block, on < 2 ? 0 : 1);
+        EXPECT_EQ(list.Cursor.Block, on + 1 < 2 ? 0 : 1);
+    }
+    TIndexedList list(4);
+    InsertAtFront(list, 3);
+    list.Insert(2, 1, true);  // the cursor on the new paragraph itself
+    list.Verify();
+    EXPECT_EQ(list.Cursor.Block, 1);
+}
+
+// Appended as the last paragraph or right before it, in a full last block.
+TEST(ParaIndexSplit, LastParagraphAloneStartsTheNextBlock) {
+    for (const bool beforeLast : {false, true}) {
+        SCOPED_TRACE(beforeLast ? "before the last" : "as the last");
+        TIndexedList list(4);
+        InsertAtFront(list, 3);
+        list.PutCursor(3);  // the last paragraph
+        list.Insert(beforeLast ? 3 : 4);
+        EXPECT_EQ(list.BlockSizes(), (Sizes{4, 1}));
+        EXPECT_EQ(list.Index->Block(1).First, list.At(4));
+        EXPECT_EQ(list.Cursor.Block, beforeLast ? 1 : 0);
+        list.Verify();
     }
 }
 
 TEST(ParaIndexSplit, CursorInALaterBlockMovesUpOneBlock) {
     TIndexedList list(2);
     for (std::size_t i = 1; i < 4; ++i)
-        list.Insert(i);  // blocks of 1, 1 and 2
+        list.Insert(i);  // blocks of 2 and 2
     list.PutCursor(3);
     const std::int32_t before = list.Cursor.Block;
-    list.Insert(0);
     list.Insert(0);  // block 0 splits
     list.Verify();
     EXPECT_EQ(list.Cursor.Block, before + 1);
@@ -185,10 +219,9 @@ TEST(ParaIndexSplit, CursorInALaterBlockMovesUpOneBlock) {
 
 // ---- Merging and vanishing
 
-TEST(ParaIndexMerge, BlockBelowTheMinimumJoinsTheNextBlock) {
-    TIndexedList list(8);  // at least 2 paragraphs a block
-    for (std::size_t i = 1; i < 9; ++i)
-        list.Insert(i);
+TEST(ParaIndexMerge, BlockBelowTheMinimumTakesInTheNextBlock) {
+    TIndexedList list(8);  // at least 2 paragraphs in every block but the last
+    InsertAtFront(list, 8);
     ASSERT_EQ(list.BlockSizes(), (Sizes{4, 5}));
     list.PutCursor(6);
     list.Remove(0);
@@ -200,22 +233,24 @@ TEST(ParaIndexMerge, BlockBelowTheMinimumJoinsTheNextBlock) {
     list.Verify();
 }
 
-TEST(ParaIndexMerge, LastBlockBelowTheMinimumJoinsTheBlockBefore) {
+TEST(ParaIndexMerge, LastBlockKeepsFewParagraphsUntilItEmpties) {
     TIndexedList list(8);
-    for (std::size_t i = 1; i < 9; ++i)
-        list.Insert(i);  // blocks of 4 and 5
+    InsertAtFront(list, 8);  // blocks of 4 and 5
     list.PutCursor(8);
     for (int i = 0; i < 4; ++i)
         list.Remove(list.Size() - 1);
-    EXPECT_EQ(list.BlockSizes(), (Sizes{5}));
+    EXPECT_EQ(list.BlockSizes(), (Sizes{4, 1}));
+    list.Remove(list.Size() - 1);
+    EXPECT_EQ(list.BlockSizes(), (Sizes{4}));
     EXPECT_EQ(list.Cursor.Block, 0);
     list.Verify();
 }
 
 TEST(ParaIndexMerge, JoinedBlockTooLargeSplitsAgain) {
     TIndexedList list(8);
-    for (std::size_t i = 1; i < 12; ++i)
-        list.Insert(i);  // blocks of 4 and 8
+    InsertAtFront(list, 8);
+    for (int i = 0; i < 3; ++i)
+        list.Insert(5);  // into the second block
     ASSERT_EQ(list.BlockSizes(), (Sizes{4, 8}));
     list.PutCursor(11);
     for (int i = 0; i < 3; ++i)
@@ -240,8 +275,7 @@ TEST(ParaIndexMerge, EmptiedBlockVanishes) {
 
 TEST(ParaIndexMerge, OnlyBlockMayHoldFewerThanTheMinimum) {
     TIndexedList list(8);
-    for (std::size_t i = 1; i < 9; ++i)
-        list.Insert(i);
+    InsertAtFront(list, 8);
     while (list.Size() > 1)
         list.Remove(list.Size() / 2);
     EXPECT_EQ(list.BlockSizes(), (Sizes{1}));
