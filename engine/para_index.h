@@ -8,11 +8,13 @@
 // The store tells the index of every change to the list: a paragraph linked or unlinked next
 // to a paragraph whose block it knows, or a paragraph's lines changed. A block that grows past
 // the block size splits in halves, except that a paragraph linked at the end of the text moves
-// the last paragraph into a new last block, so that appending fills every block. A block other than
-// the last that shrinks below a quarter of the block size takes in the next one. A block with its
-// sums takes 20 bytes: 0.16 byte a paragraph in a loaded file, whose blocks are full, and at most
-// 0.6 byte a paragraph, when every block but the last holds a quarter. The prefix sums follow count
-// changes at once and are rebuilt, at the next lookup, after blocks split, merge or vanish.
+// the last paragraph into a new last block, so that appending fills every block. A block other
+// than the last that shrinks below a quarter of the block size takes in the next one.
+//
+// A block with its sums takes 20 bytes: 0.16 byte a paragraph in a loaded file, whose blocks
+// are full, and at most 0.6 byte a paragraph, when every block but the last holds a quarter.
+// The prefix sums follow count changes at once and are rebuilt, at the next lookup, after
+// blocks split, merge or vanish.
 #pragma once
 
 #include <cstdint>
