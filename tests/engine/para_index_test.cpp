@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <numeric>
 #include <random>
 #include <vector>
 
