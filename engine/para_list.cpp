@@ -16,10 +16,14 @@ bool IsBlank(char c) {
 }  // namespace
 
 TParaList::TParaList(TTextView* owner, bool wordWrap, std::uint16_t undoBufferSize)
-    : FWordWrap(wordWrap), FViews(owner) {
+    : FFirst(FStorage.Create({})),
+      FLast(FFirst),
+      FCacheNode(FFirst),
+      FIndex(FStorage, FFirst),
+      FWordWrap(wordWrap),
+      FViews(owner) {
     FRemoved.reserve(kMaxParaLength);  // splices never allocate
     FWrapper.SetParams(WrapParams());
-    FFirst = FLast = FCacheNode = FStorage.Create({});
     SetUndoBufferSize(undoBufferSize);
 }
 
@@ -63,12 +67,18 @@ void TParaList::RewrapAll() {
     std::optional<TBusyCursor> busy;
     if (FByteCount > kBusyRewrapBytes) busy.emplace();
     std::int32_t lines = 0;
-    for (TParaRef para = FFirst; para != 0; para = Node(para).Next) {
-        FWrapper.Wrap(Node(para));
-        lines += Node(para).Lines();
+    TParaRef para = FFirst;
+    for (std::int32_t b = 0; b < FIndex.BlockCount(); ++b) {
+        std::int32_t blockLines = 0;
+        for (std::int32_t i = FIndex.Block(b).Paras; i > 0; --i, para = Node(para).Next) {
+            FWrapper.Wrap(Node(para));
+            blockLines += Node(para).Lines();
+        }
+        FIndex.SetLines(b, blockLines);
+        lines += blockLines;
     }
     FLineCount = lines;
-    SetCache(FFirst, 1, 1, 1);
+    SetCache(FFirst, 0, 1, 1, 1);
 }
 
 void TParaList::SetUndoBufferSize(std::uint16_t size) {
@@ -119,22 +129,25 @@ TEditorErrorCode TParaList::AppendLoadedPara(std::string_view text, bool trim) {
     if (text.size() > static_cast<std::size_t>(kMaxParaLength)) return eeParagraphTooLong;
     const TParaRef para = CreateWrapped(text);
     LinkBefore(para, FLast);
-    CountIn(para);
-    SetCache(FFirst, 1, 1, 1);
+    SetCache(FFirst, 0, 1, 1, 1);
+    CountIn(para, FIndex.BlockCount() - 1);
     return eeOk;
 }
 
 // ---- Helpers shared by the primitives
 
-void TParaList::SetCache(TParaRef node, std::int32_t para, std::int32_t line,
+void TParaList::SetCache(TParaRef node, std::int32_t block, std::int32_t para, std::int32_t line,
                          std::int32_t lineInPara) {
     FCacheNode = node;
+    FCacheBlock = block;
     FCachePara = para;
     FCacheLine = line;
     FCacheLineInPara = lineInPara;
 }
 
+// Also makes room in the index, so that linking the paragraph allocates nothing.
 TParaRef TParaList::CreateWrapped(std::string_view text) {
+    FIndex.ReserveBlock();
     const TParaRef para = FStorage.Create(text);
     try {
         FWrapper.Wrap(Node(para));
@@ -171,9 +184,11 @@ void TParaList::LinkAfter(TParaRef para, TParaRef prev) {
     before.Next = para;
 }
 
-// Takes a paragraph out of the list and out of the counters.
-void TParaList::Unlink(TParaRef para) {
+// Takes a paragraph of index block `block` out of the list, the counters and the index. The
+// cache must already have left it.
+void TParaList::Unlink(TParaRef para, std::int32_t block) {
     TParaNode& node = Node(para);
+    const TParaRef next = node.Next;
     if (node.Prev != 0) {
         Node(node.Prev).Next = node.Next;
     } else {
@@ -188,14 +203,9 @@ void TParaList::Unlink(TParaRef para) {
     --FParaCount;
     FLineCount -= node.Lines();
     FByteCount -= node.Length + 2;
-}
-
-// Counts a paragraph just linked into the list.
-void TParaList::CountIn(TParaRef para) {
-    const TParaNode& node = Node(para);
-    ++FParaCount;
-    FLineCount += node.Lines();
-    FByteCount += node.Length + 2;
+    TIndexCursor cache{FCacheNode, FCacheBlock};
+    FIndex.Unlinked(block, para, next, cache);
+    FCacheBlock = cache.Block;
 }
 
 void TParaList::Notify(TTextView* view, TTextChange change) {

@@ -10,6 +10,7 @@
 
 #include "engine/editor_errors.h"
 #include "engine/markers.h"
+#include "engine/para_index.h"
 #include "engine/para_storage.h"
 #include "engine/para_wrapper.h"
 #include "engine/text_change.h"
@@ -58,7 +59,8 @@ class TParaCursor {
 // LineCount is the sum of Lines; ByteCount is the sum of Length plus 2 per paragraph but the
 // last; every paragraph's line starts equal a full wrap of its text with the current wrap
 // width and tab size; the cache names an existing display line and the first line number
-// of its paragraph; markers lie in paragraphs 0..ParaCount.
+// of its paragraph; markers lie in paragraphs 0..ParaCount; the index blocks cover the list
+// with their counts and the cache's block is the one holding the cached paragraph.
 class TParaList : private THeldParaReleaser {
   public:
     static constexpr std::uint16_t kDefaultUndoBufferSize = 8192;
@@ -230,17 +232,45 @@ class TParaList : private THeldParaReleaser {
     bool LastParaIsEmpty() const { return Node(FLast).Length == 0; }
 
     // Lookup helpers
-    void SetCache(TParaRef node, std::int32_t para, std::int32_t line, std::int32_t lineInPara);
+    void SetCache(TParaRef node, std::int32_t block, std::int32_t para, std::int32_t line,
+                  std::int32_t lineInPara);
+    void SetCacheAtLast(std::int32_t lineInPara);
+    void SetCacheAtBlockEnd(TBlockStart start);
+    // The cache moves to the next or the previous paragraph, keeping its block; its line
+    // fields are the caller's. Inline: every step of a walk is one.
+    void StepCacheNext() {
+        const TParaRef next = Node(FCacheNode).Next;
+        if (next == FIndex.FirstAfter(FCacheBlock)) ++FCacheBlock;
+        FCacheNode = next;
+        ++FCachePara;
+    }
+    void StepCachePrev() {
+        if (FCacheNode == FIndex.Block(FCacheBlock).First) --FCacheBlock;
+        FCacheNode = Node(FCacheNode).Prev;
+        --FCachePara;
+    }
     void WalkToPara(std::int32_t n);
+    void JumpToPara(std::int32_t n);
     void WalkToLine(std::int32_t n);
+    void JumpToLine(std::int32_t n);
     TLineText CachedLine() const;
 
     // Primitive helpers
     TParaRef CreateWrapped(std::string_view text);
     void LinkBefore(TParaRef para, TParaRef next);
     void LinkAfter(TParaRef para, TParaRef prev);
-    void Unlink(TParaRef para);
-    void CountIn(TParaRef para);
+    void Unlink(TParaRef para, std::int32_t block);
+    // Counts a paragraph just linked next to a paragraph of index block `block` and adds it
+    // to that block. Inline: loading a file runs it per paragraph.
+    void CountIn(TParaRef para, std::int32_t block) {
+        const TParaNode& node = Node(para);
+        ++FParaCount;
+        FLineCount += node.Lines();
+        FByteCount += node.Length + 2;
+        TIndexCursor cache{FCacheNode, FCacheBlock};
+        FIndex.Linked(block, para, cache);
+        FCacheBlock = cache.Block;
+    }
     void SpliceText(TParaNode& node, std::int32_t at, std::int32_t removed, std::int32_t pad,
                     std::string_view text);
     void Notify(TTextView* view, TTextChange change);
@@ -260,9 +290,11 @@ class TParaList : private THeldParaReleaser {
     TParaStorage FStorage;  // declared first: destroyed last, after the undo buffer
     TParaWrapper FWrapper{FStorage};
     std::string FRemoved;  // characters removed by the last splice
-    TParaRef FFirst = 0;
-    TParaRef FLast = 0;
-    TParaRef FCacheNode = 0;
+    TParaRef FFirst;
+    TParaRef FLast;
+    TParaRef FCacheNode;
+    TParaIndex FIndex;
+    std::int32_t FCacheBlock = 0;  // the index block holding the cached paragraph
     std::int32_t FCachePara = 1;
     std::int32_t FCacheLine = 1;
     std::int32_t FCacheLineInPara = 1;

@@ -8,7 +8,8 @@ namespace wendax {
 
 // Replaces `removed` characters at offset `at` by `pad` spaces and `text` (the buffer has
 // room), keeps the removed characters in FRemoved, re-wraps the paragraph and sets the
-// repaint range. When the re-wrap cannot get memory the old text is put back.
+// repaint range. `node` is the cached paragraph. When the re-wrap cannot get memory the old
+// text is put back.
 //
 //   before:  [ head | removed | tail ]
 //   after:   [ head | spaces text | tail ]
@@ -35,6 +36,7 @@ void TParaList::SpliceText(TParaNode& node, std::int32_t at, std::int32_t remove
     }
     FByteCount += inserted - removed;
     FLineCount += node.Lines() - oldLines;
+    if (node.Lines() != oldLines) FIndex.LinesChanged(FCacheBlock, node.Lines() - oldLines);
     FChangedFrom = FCacheLine + range.First - 1;  // the cache is on the paragraph's first line
     FChangedTo = node.Lines() != oldLines ? kMaxInt32 : FCacheLine + range.Last - 1;
 }

@@ -10,6 +10,7 @@ namespace wendax {
 std::string TParaList::CheckInvariants() {
     std::string problem = CheckList();
     if (problem.empty()) problem = CheckCache();
+    if (problem.empty()) problem = FIndex.Check(FFirst, {FCacheNode, FCacheBlock});
     if (!problem.empty()) return problem;
     for (std::int32_t n = 0; n < TMarkers::kCount; ++n) {
         const TParaPos marker = FMarkers.Get(n);

@@ -8,46 +8,74 @@
 
 namespace wendax {
 
-// The walk starts at the nearest of the first paragraph, the cached one and the last one,
-// and keeps the first line number of the current paragraph up to date.
+// Nearby paragraphs are reached by walking from the nearest of the first paragraph, the
+// cached one and the last one; far ones through the index. Walks keep the first line number
+// of the current paragraph up to date.
 TParaRef TParaList::FindPara(std::int32_t n) {
     if (n < 1 || n > FParaCount) return 0;
     FCacheLine -= FCacheLineInPara - 1;
     FCacheLineInPara = 1;
     if (n == FCachePara) return FCacheNode;
     if (n == 1) {
-        SetCache(FFirst, 1, 1, 1);
+        SetCache(FFirst, 0, 1, 1, 1);
     } else if (n == FParaCount) {
-        SetCache(FLast, n, FLineCount - Node(FLast).Lines() + 1, 1);
+        SetCacheAtLast(1);
     } else if (n == FCachePara + 1) {
-        SetCache(Node(FCacheNode).Next, n, FCacheLine + Node(FCacheNode).Lines(), 1);
+        FCacheLine += Node(FCacheNode).Lines();
+        StepCacheNext();
     } else if (n == FCachePara - 1) {
-        const TParaRef prev = Node(FCacheNode).Prev;
-        SetCache(prev, n, FCacheLine - Node(prev).Lines(), 1);
+        StepCachePrev();
+        FCacheLine -= Node(FCacheNode).Lines();
     } else {
         WalkToPara(n);
     }
     return FCacheNode;
 }
 
+void TParaList::SetCacheAtLast(std::int32_t lineInPara) {
+    const std::int32_t first = FLineCount - Node(FLast).Lines() + 1;
+    SetCache(FLast, FIndex.BlockCount() - 1, FParaCount, first + lineInPara - 1, lineInPara);
+}
+
+// The cache goes to the first line of the last paragraph of a block.
+void TParaList::SetCacheAtBlockEnd(TBlockStart start) {
+    const TParaBlock& block = FIndex.Block(start.Block);
+    const TParaRef after = FIndex.FirstAfter(start.Block);
+    const TParaRef last = after != 0 ? Node(after).Prev : FLast;
+    SetCache(last, start.Block, start.Para + block.Paras - 1,
+             start.Line + block.Lines - Node(last).Lines(), 1);
+}
+
+// The cache is on the first line of its paragraph.
 void TParaList::WalkToPara(std::int32_t n) {
     const std::int32_t fromCache = std::abs(n - FCachePara);
     const std::int32_t fromStart = n - 1;
     const std::int32_t fromEnd = FParaCount - n;
-    if (fromCache >= fromStart && fromEnd >= fromStart) {
-        SetCache(FFirst, 1, 1, 1);
+    if (std::min({fromCache, fromStart, fromEnd}) > FIndex.ShortWalk()) {
+        JumpToPara(n);
+    } else if (fromCache >= fromStart && fromEnd >= fromStart) {
+        SetCache(FFirst, 0, 1, 1, 1);
     } else if (fromCache >= fromEnd) {
-        SetCache(FLast, FParaCount, FLineCount - Node(FLast).Lines() + 1, 1);
+        SetCacheAtLast(1);
     }
     while (FCachePara < n) {
         FCacheLine += Node(FCacheNode).Lines();
-        FCacheNode = Node(FCacheNode).Next;
-        ++FCachePara;
+        StepCacheNext();
     }
     while (FCachePara > n) {
-        FCacheNode = Node(FCacheNode).Prev;
+        StepCachePrev();
         FCacheLine -= Node(FCacheNode).Lines();
-        --FCachePara;
+    }
+}
+
+// To the end of the block holding paragraph n that is nearer to it.
+void TParaList::JumpToPara(std::int32_t n) {
+    const TBlockStart start = FIndex.BlockOfPara(n);
+    const TParaBlock& block = FIndex.Block(start.Block);
+    if (n - start.Para < block.Paras / 2) {
+        SetCache(block.First, start.Block, start.Para, start.Line, 1);
+    } else {
+        SetCacheAtBlockEnd(start);
     }
 }
 
@@ -76,18 +104,23 @@ TLineText TParaList::GetLine(std::int32_t n) {
     if (n == FCacheLine) {
         // answered by the cache
     } else if (n == 1) {
-        SetCache(FFirst, 1, 1, 1);
+        SetCache(FFirst, 0, 1, 1, 1);
     } else if (n == FLineCount) {
-        SetCache(FLast, FParaCount, n, Node(FLast).Lines());
+        SetCacheAtLast(Node(FLast).Lines());
     } else if (n == FCacheLine + 1 && FCacheLineInPara < Node(FCacheNode).Lines()) {
-        SetCache(FCacheNode, FCachePara, n, FCacheLineInPara + 1);
+        FCacheLine = n;
+        ++FCacheLineInPara;
     } else if (n == FCacheLine + 1) {
-        SetCache(Node(FCacheNode).Next, FCachePara + 1, n, 1);
+        StepCacheNext();
+        FCacheLine = n;
+        FCacheLineInPara = 1;
     } else if (n == FCacheLine - 1 && FCacheLineInPara > 1) {
-        SetCache(FCacheNode, FCachePara, n, FCacheLineInPara - 1);
+        FCacheLine = n;
+        --FCacheLineInPara;
     } else if (n == FCacheLine - 1) {
-        const TParaRef prev = Node(FCacheNode).Prev;
-        SetCache(prev, FCachePara - 1, n, Node(prev).Lines());
+        StepCachePrev();
+        FCacheLine = n;
+        FCacheLineInPara = Node(FCacheNode).Lines();
     } else {
         WalkToLine(n);
     }
@@ -99,26 +132,35 @@ void TParaList::WalkToLine(std::int32_t n) {
     const std::int32_t fromCache = std::abs(n - FCacheLine);
     const std::int32_t fromStart = n - 1;
     const std::int32_t fromEnd = FLineCount - n;
-    std::int32_t first = FCacheLine - FCacheLineInPara + 1;  // first line of the current paragraph
-    if (fromCache >= fromStart && fromEnd >= fromStart) {
-        SetCache(FFirst, 1, 1, 1);
-        first = 1;
+    if (std::min({fromCache, fromStart, fromEnd}) > FIndex.ShortWalk()) {
+        JumpToLine(n);
+    } else if (fromCache >= fromStart && fromEnd >= fromStart) {
+        SetCache(FFirst, 0, 1, 1, 1);
     } else if (fromCache >= fromEnd) {
-        first = FLineCount - Node(FLast).Lines() + 1;
-        SetCache(FLast, FParaCount, first, 1);
+        SetCacheAtLast(1);
     }
+    std::int32_t first = FCacheLine - FCacheLineInPara + 1;  // of the current paragraph
     while (first + Node(FCacheNode).Lines() <= n) {
         first += Node(FCacheNode).Lines();
-        FCacheNode = Node(FCacheNode).Next;
-        ++FCachePara;
+        StepCacheNext();
     }
     while (first > n) {
-        FCacheNode = Node(FCacheNode).Prev;
+        StepCachePrev();
         first -= Node(FCacheNode).Lines();
-        --FCachePara;
     }
     FCacheLine = n;
     FCacheLineInPara = n - first + 1;
+}
+
+// To the end of the block holding line n that is nearer to it.
+void TParaList::JumpToLine(std::int32_t n) {
+    const TBlockStart start = FIndex.BlockOfLine(n);
+    const TParaBlock& block = FIndex.Block(start.Block);
+    if (n - start.Line < block.Lines / 2) {
+        SetCache(block.First, start.Block, start.Para, start.Line, 1);
+    } else {
+        SetCacheAtBlockEnd(start);
+    }
 }
 
 // The cached display line: from its start entry to the next line's start, or to the end.

@@ -14,8 +14,8 @@ TEditorErrorCode TParaList::InsertParaBefore(TTextView* view, std::int32_t para,
     const TParaRef added = CreateWrapped(text);
     const std::int32_t firstLine = FCacheLine;
     LinkBefore(added, next);
-    CountIn(added);
-    SetCache(added, para, firstLine, 1);
+    SetCache(added, FCacheBlock, para, firstLine, 1);
+    CountIn(added, FCacheBlock);
     const bool modifiedBefore = FModified;
     FModified = true;
     if (!FReplaying) FUndo->AddHeldPara(ukInsertParaBefore, modifiedBefore, para, 1, added);
@@ -30,7 +30,7 @@ TEditorErrorCode TParaList::InsertParaAfter(TTextView* view, std::int32_t para,
     if (text.size() > static_cast<std::size_t>(kMaxParaLength)) return eeParagraphTooLong;
     const TParaRef added = CreateWrapped(text);
     LinkAfter(added, prev);
-    CountIn(added);
+    CountIn(added, FCacheBlock);
     const bool modifiedBefore = FModified;
     FModified = true;
     if (!FReplaying) FUndo->AddHeldPara(ukInsertParaAfter, modifiedBefore, para, 1, added);
@@ -43,13 +43,15 @@ TEditorErrorCode TParaList::InsertParaAfter(TTextView* view, std::int32_t para,
 void TParaList::DeletePara(TTextView* view, std::int32_t para) {
     const TParaRef removed = FindPara(para);
     if (removed == 0 || FParaCount == 1) return;
-    const TParaNode& node = Node(removed);
+    const std::int32_t block = FCacheBlock;
     if (para == 1) {
-        SetCache(node.Next, 1, 1, 1);
+        StepCacheNext();
+        SetCache(FCacheNode, FCacheBlock, 1, 1, 1);  // numbered as after the removal
     } else {
-        SetCache(node.Prev, para - 1, FCacheLine - Node(node.Prev).Lines(), 1);
+        StepCachePrev();
+        FCacheLine -= Node(FCacheNode).Lines();
     }
-    Unlink(removed);
+    Unlink(removed, block);
     const bool modifiedBefore = FModified;
     FModified = true;
     if (!FReplaying && !FUndo->AddHeldPara(ukDeletePara, modifiedBefore, para, 1, removed)) {
@@ -61,17 +63,20 @@ void TParaList::DeletePara(TTextView* view, std::int32_t para) {
 // Links a held paragraph in again as paragraph `para` (before the one that now has that
 // number, or at the end) and wraps it with the current settings.
 void TParaList::Relink(TTextView* view, std::int32_t para, TParaRef held) {
+    FIndex.ReserveBlock();
     FWrapper.Wrap(Node(held));
     std::int32_t firstLine = FLineCount + 1;
+    std::int32_t block = FIndex.BlockCount() - 1;
     if (const TParaRef next = FindPara(para); next != 0) {
         firstLine = FCacheLine;
+        block = FCacheBlock;
         LinkBefore(held, next);
     } else {
         LinkAfter(held, FLast);
         para = FParaCount + 1;
     }
-    CountIn(held);
-    SetCache(held, para, firstLine, 1);
+    SetCache(held, block, para, firstLine, 1);
+    CountIn(held, block);
     FModified = true;
     Notify(view, {tcParaSplit, para, 0, 1});
 }
