@@ -93,17 +93,17 @@ void TOvcCustomEditor::EndDrag() {
     Window()->StopTimer(kDragTimer);
 }
 
-// One pass of the drag: the first always acts; later ones only when the mouse reaches
-// another place and, outside the window, after the wait.
+// One pass of the drag: inside the window it always acts, outside only once the wait
+// has passed; either way only when the mouse reached another place.
 void TOvcCustomEditor::DragPass() {
     const TSize client = Window()->ClientSize();
     const TPoint mouse = FDrag.Mouse;
-    int distance = FDrag.Base;
+    int distance = 0;
     if (mouse.Y < 0) distance = -mouse.Y;
     if (mouse.Y >= client.Height) distance = mouse.Y - client.Height + 1;
     const std::uint32_t now = Platform().TickCount();
-    const bool first = FDrag.LastLine == -1;
-    if (!first && FDrag.Base - distance >= static_cast<std::int64_t>(now - FDrag.LastTime)) return;
+    const std::uint32_t wait = distance == 0 ? 0 : std::max(FDrag.Base - distance, 0);
+    if (now - FDrag.LastTime < wait) return;
     const TLineCol at = MouseToText(mouse);
     if (at.Line != FDrag.LastLine || (!FDrag.Margin && at.Col != FDrag.LastCol)) {
         if (FDrag.Margin) {

@@ -17,6 +17,12 @@ void TOvcCustomEditor::WindowCreated() {
     FMarkerGlyphs = FShowBookmarks ? &MarkerGlyphs() : nullptr;
 }
 
+void TOvcCustomEditor::WindowDestroying() {
+    if (FMouseCaptured) EndDrag();
+    FCarets.SetLinked(false);
+    FMarkerGlyphs = nullptr;
+}
+
 void TOvcCustomEditor::Resized() {
     UpdateMetrics();
     RequestRepaint(true);

@@ -33,7 +33,11 @@ class TOvcBase : public TWindowClient {
     // its form's first controller; when there is none it raises ENoControllerAssigned and
     // stays without a window. Then WindowCreated runs.
     void AttachWindow(TWindowPeer& window);
-    void DetachWindow() { FWindow = nullptr; }
+    // The window is going: WindowDestroying runs while it is still there.
+    void DetachWindow() {
+        if (FWindow) WindowDestroying();
+        FWindow = nullptr;
+    }
 
     // Fired when the after-enter and after-exit messages arrive.
     std::function<void(TOvcBase& sender)> AfterEnter;
@@ -49,6 +53,9 @@ class TOvcBase : public TWindowClient {
   protected:
     // The window has just been attached (the controller is known by then).
     virtual void WindowCreated() {}
+    // The window is about to go: whatever the control holds of it (caret, capture,
+    // timers) is let go.
+    virtual void WindowDestroying() {}
 
   private:
     friend class TOvcController;

@@ -363,6 +363,7 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
 
     TWindowFrame Frame() const override;
     void WindowCreated() override;
+    void WindowDestroying() override;
 
   private:
     struct TCommandEntry;

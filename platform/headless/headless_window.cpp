@@ -91,7 +91,8 @@ void THeadlessWindow::Release(TPoint pos, std::uint8_t shift, TMouseButton butto
 }
 
 void THeadlessWindow::DoubleClickAt(TPoint pos, std::uint8_t shift) {
-    Cursor = pos;
+    Press(pos, shift);
+    Release(pos, shift);
     ButtonsDown[mbLeft] = true;
     FClient.DoubleClick(mbLeft, pos, shift);
     Release(pos, shift);

@@ -73,7 +73,8 @@ class THeadlessWindow : public TWindowPeer {
     void Press(TPoint pos, std::uint8_t shift = ksNone, TMouseButton button = mbLeft);
     void MoveMouse(TPoint pos, std::uint8_t shift = ksNone);
     void Release(TPoint pos, std::uint8_t shift = ksNone, TMouseButton button = mbLeft);
-    // The second press of a double click, then its release.
+    // A whole double click: press and release, then the second press as a double click
+    // and its release.
     void DoubleClickAt(TPoint pos, std::uint8_t shift = ksNone);
     // A key press: with Alt a system key; otherwise the key, then `typed` (its character,
     // 0 for none) unless the client consumed the key.

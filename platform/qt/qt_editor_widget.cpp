@@ -280,8 +280,13 @@ void TQtEditorWidget::customEvent(QEvent* event) {
     Forward([&message](TWindowClient& client) { client.MessageArrived(message); });
 }
 
+// While Tab changes the focus, Tab and Shift+Tab never reach the client, also when there
+// is nothing else to take the focus.
 void TQtEditorWidget::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const bool focusKey = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (FTabChangesFocus && focusKey && !(modifiers & (Qt::ControlModifier | Qt::AltModifier)))
+        return event->ignore();
     const TKeyMessage key{VirtualKeyOf(event->key(), modifiers, event->nativeScanCode()),
                           ShiftBitsOf(modifiers)};
     const std::string typed = TypedBytes(event->text(), modifiers);

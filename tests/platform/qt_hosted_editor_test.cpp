@@ -1,0 +1,191 @@
+// The editor control hosted in its Qt window: real key and mouse events change the text,
+// caret and highlight, and a grab of the window shows text and highlight.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QStyleHints>
+#include <QTest>
+
+#include "control/controller.h"
+#include "control/main_command_tables.h"
+#include "engine/custom_editor.h"
+#include "platform/qt/qt_editor_widget.h"
+#include "platform/qt/qt_platform.h"
+#include "platform/qt/system_colors.h"
+
+namespace wendax {
+namespace {
+
+class QtHostedEditor : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        InstallPlatform(&Platform);
+        QGuiApplication::styleHints()->setCursorFlashTime(0);
+        LoadMainCommandTables(Controller.EntryCommands());
+        Editor.SetController(&Controller);
+        Widget.SetClient(&Editor);
+        Editor.AttachWindow(Widget);
+        Widget.resize(500, 300);
+        Widget.show();
+        QApplication::setActiveWindow(&Widget);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Widget));
+        Widget.setFocus();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Widget.hasFocus(); }));
+    }
+    void TearDown() override {
+        Widget.SetClient(nullptr);
+        Editor.DetachWindow();
+        InstallPlatform(nullptr);
+    }
+
+    std::string Text() {
+        std::string text;
+        for (std::int32_t para = 1; para <= Editor.ParaCount(); ++para)
+            text += std::string(Editor.GetPara(para)) + (para < Editor.ParaCount() ? "\n" : "");
+        return text;
+    }
+    TLineCol Caret() {
+        TLineCol caret;
+        caret.Line = Editor.GetCaretPosition(caret.Col);
+        return caret;
+    }
+    // The middle of the cell of `column` on `line` (both 1-based, no scrolling).
+    QPoint CellCentre(int line, int column) const {
+        return QPoint(Editor.LeftMargin() + (column - 1) * Editor.CharWidth() + 2,
+                      (line - 1) * Editor.LineHeight() + Editor.LineHeight() / 2);
+    }
+    void SendMouse(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint pos,
+                   Qt::KeyboardModifiers modifiers = {}) {
+        QMouseEvent event(type, QPointF(pos), Widget.viewport()->mapToGlobal(QPointF(pos)), button,
+                          held, modifiers);
+        QApplication::sendEvent(Widget.viewport(), &event);
+    }
+    QImage Grab() {
+        QApplication::processEvents();
+        return Widget.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    int CountPixels(const QImage& image, const QRect& area, QRgb color) {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                count += image.pixel(x, y) == color ? 1 : 0;
+        return count;
+    }
+
+    TQtPlatform Platform;
+    TOvcController Controller;
+    TOvcCustomEditor Editor;
+    TQtEditorWidget Widget;
+};
+
+TEST_F(QtHostedEditor, TypedKeysInsertTheirCharactersAndMoveTheCaret) {
+    QTest::keyClicks(&Widget, "Hello world");
+    EXPECT_EQ(Text(), "Hello world");
+    EXPECT_EQ(Caret(), (TLineCol{1, 12}));
+    QTest::keyClick(&Widget, Qt::Key_Return);
+    QTest::keyClicks(&Widget, "x");
+    QTest::keyClick(&Widget, Qt::Key_Backspace);
+    QTest::keyClick(&Widget, Qt::Key_Up);
+    EXPECT_EQ(Text(), "Hello world\n");
+    EXPECT_EQ(Caret(), (TLineCol{1, 1}));
+}
+
+TEST_F(QtHostedEditor, AWordStarSequenceMovesTheCaretAndTypesNothing) {
+    QTest::keyClicks(&Widget, "abc");
+    QTest::keyClick(&Widget, Qt::Key_Q, Qt::ControlModifier);
+    QTest::keyClick(&Widget, Qt::Key_S);
+    EXPECT_EQ(Text(), "abc");
+    EXPECT_EQ(Caret(), (TLineCol{1, 1}));
+    QTest::keyClick(&Widget, Qt::Key_Q, Qt::ControlModifier);
+    QTest::keyClick(&Widget, Qt::Key_X);
+    EXPECT_EQ(Text(), "xabc");
+}
+
+TEST_F(QtHostedEditor, TabReachesTheEditorOnlyWhenItWantsIt) {
+    Editor.SetWantTab(false);
+    QTest::keyClick(&Widget, Qt::Key_Tab);
+    Editor.SetWantTab(true);
+    QTest::keyClick(&Widget, Qt::Key_Tab);
+    EXPECT_EQ(Text(), "\t");
+}
+
+TEST_F(QtHostedEditor, AClickPlacesTheCaretAndADragHighlights) {
+    QTest::keyClicks(&Widget, "first line");
+    QTest::keyClick(&Widget, Qt::Key_Return);
+    QTest::keyClicks(&Widget, "second line");
+    SendMouse(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, CellCentre(1, 3));
+    SendMouse(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, CellCentre(1, 3));
+    EXPECT_EQ(Caret(), (TLineCol{1, 3}));
+    SendMouse(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, CellCentre(1, 7));
+    SendMouse(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, CellCentre(2, 4));
+    SendMouse(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, CellCentre(2, 4));
+    std::int32_t line1 = 0, col1 = 0, line2 = 0, col2 = 0;
+    ASSERT_TRUE(Editor.GetSelection(line1, col1, line2, col2));
+    EXPECT_EQ((std::vector<int>{line1, col1, line2, col2}), (std::vector<int>{1, 7, 2, 4}));
+    EXPECT_EQ(Caret(), (TLineCol{2, 4}));
+}
+
+TEST_F(QtHostedEditor, HoldingTheButtonBelowTheWindowScrollsOnTimerTicks) {
+    for (int i = 1; i <= 60; ++i) {
+        QTest::keyClicks(&Widget, QString("line %1").arg(i));
+        if (i < 60) QTest::keyClick(&Widget, Qt::Key_Return);
+    }
+    QTest::keyClick(&Widget, Qt::Key_Home, Qt::ControlModifier);
+    ASSERT_EQ(Editor.TopLine(), 1);
+    SendMouse(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, CellCentre(2, 1));
+    SendMouse(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton,
+              QPoint(30, Widget.viewport()->height() + 200));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Editor.TopLine() > 5; }, 2000));
+    SendMouse(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton,
+              QPoint(30, Widget.viewport()->height() + 200));
+    const std::int32_t top = Editor.TopLine();
+    QTest::qWait(50);
+    EXPECT_EQ(Editor.TopLine(), top);
+    EXPECT_TRUE(Editor.HasSelection());
+}
+
+TEST_F(QtHostedEditor, ADoubleClickSelectsAWord) {
+    QTest::keyClicks(&Widget, "one two, three");
+    SendMouse(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, CellCentre(1, 6));
+    SendMouse(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, CellCentre(1, 6));
+    SendMouse(QEvent::MouseButtonDblClick, Qt::LeftButton, Qt::LeftButton, CellCentre(1, 6));
+    SendMouse(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, CellCentre(1, 6));
+    std::int32_t line1 = 0, col1 = 0, line2 = 0, col2 = 0;
+    ASSERT_TRUE(Editor.GetSelection(line1, col1, line2, col2));
+    EXPECT_EQ((std::vector<int>{col1, col2}), (std::vector<int>{5, 8}));
+}
+
+// The picture is saved beside the test program for looking at it.
+TEST_F(QtHostedEditor, AGrabShowsTheTextTheHighlightAndABookmarkGlyph) {
+    Editor.SetWantTab(true);
+    QTest::keyClicks(&Widget, "The quick brown fox");
+    QTest::keyClick(&Widget, Qt::Key_Return);
+    QTest::keyClicks(&Widget, "jumps\tover the lazy dog");
+    QTest::keyClick(&Widget, Qt::Key_K, Qt::ControlModifier);
+    QTest::keyClick(&Widget, Qt::Key_3);
+    QTest::keyClick(&Widget, Qt::Key_Up);
+    QTest::keyClick(&Widget, Qt::Key_Home);
+    for (int i = 0; i < 9; ++i)
+        QTest::keyClick(&Widget, Qt::Key_Right, Qt::ShiftModifier);
+    const QImage picture = Grab();
+    EXPECT_TRUE(picture.save(QCoreApplication::applicationDirPath() + "/qt_hosted_editor.png"));
+    const QPalette palette = Widget.palette();
+    const QRgb highlight = ResolveColor(SystemColor(sciHighlight), palette).rgb();
+    const QRgb background = ResolveColor(SystemColor(sciWindow), palette).rgb();
+    const int cell = Editor.CharWidth();
+    const int rowHeight = Editor.LineHeight();
+    const QRect highlighted(Editor.LeftMargin(), 0, 9 * cell, rowHeight);
+    const QRect afterIt(Editor.LeftMargin() + 9 * cell, 0, 10 * cell, rowHeight);
+    const QRect secondRow(Editor.LeftMargin(), rowHeight, 20 * cell, rowHeight);
+    EXPECT_GT(CountPixels(picture, highlighted, highlight), highlighted.width() * rowHeight / 2);
+    EXPECT_EQ(CountPixels(picture, afterIt, highlight), 0);
+    EXPECT_LT(CountPixels(picture, afterIt, background), afterIt.width() * rowHeight);
+    EXPECT_EQ(CountPixels(picture, secondRow, highlight), 0);
+    EXPECT_LT(CountPixels(picture, secondRow, background), secondRow.width() * rowHeight);
+    const QRect glyph(1, rowHeight, 12, rowHeight);
+    EXPECT_GT(CountPixels(picture, glyph, qRgb(0x3C, 0x6E, 0xC8)), 40);
+}
+
+}  // namespace
+}  // namespace wendax
