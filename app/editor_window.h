@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/search_options.h"
+#include "engine/search_options.h"
 
 namespace wendax {
 
@@ -49,6 +49,13 @@ class TEditorPane {
     virtual int Replace(const std::string& text, const std::string& replacement,
                         TEditorSearchOptions options) = 0;
 
+    // The file the text belongs to.
+    virtual std::string FileName() const = 0;
+    // Writes the text to `fileName` (FileName stays) and clears Modified. A failure raises
+    // an exception carrying its message and leaves the file, the text and Modified as
+    // they were.
+    virtual void SaveToFile(const std::string& fileName) = 0;
+
     // Display line `line` (1..LineCount) with its tabs expanded to spaces.
     virtual std::string GetPrintableLine(int line) const = 0;
     // Where column `col` of display line `line` begins in GetPrintableLine(line), 1-based;
@@ -69,6 +76,11 @@ class TEditorWindow {
     virtual void ToggleSplit() = 0;
     // Copies the editor settings onto Editor1 and, while split, onto the second pane.
     virtual void ApplySettings(const TSettings& settings) = 0;
+    // Editor1's FileName and the window's caption become `fileName`.
+    virtual void SetFileName(const std::string& fileName) = 0;
+    // Editor1 reloads its file; a second pane then shows the reloaded text too. A failure
+    // raises an exception carrying its message and leaves the text as it was.
+    virtual void Revert() = 0;
 };
 
 }  // namespace wendax
