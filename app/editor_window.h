@@ -44,8 +44,9 @@ class TEditorPane {
     virtual int InsertString(const std::string& text) = 0;
     // Highlights the next occurrence; false when there is none.
     virtual bool Search(const std::string& text, TEditorSearchOptions options) = 0;
-    // The number of replacements, 0 when nothing was replaced but the next occurrence is
-    // now highlighted, -1 when no occurrence was found.
+    // Replaces the highlighted occurrence (srReplace) or every occurrence (srReplaceAll);
+    // an empty replacement deletes them. The number of replacements, 0 when nothing was
+    // replaced but the next occurrence is now highlighted, -1 when no occurrence was found.
     virtual int Replace(const std::string& text, const std::string& replacement,
                         TEditorSearchOptions options) = 0;
 
