@@ -25,7 +25,7 @@ TWindowFrame TOvcCustomEditor::Frame() const {
 // until neither count changes.
 void TOvcCustomEditor::UpdateMetrics() {
     if (!Window()) return;
-    const TTextMetrics metrics = Window()->FontMetrics(FFixedFont);
+    const TTextMetrics metrics = Window()->FontMetrics(FFixedFont.Spec());
     FCharWidth = std::max(metrics.AveCharWidth, 1);
     FLineHeight = std::max(metrics.Height + metrics.ExternalLeading + 1, 1);
     for (bool changed = true; changed;) {
@@ -51,6 +51,18 @@ void TOvcCustomEditor::UpdateMetrics() {
             }
         }
     }
+}
+
+// The cells are measured again; a focused editor's caret takes the new cell size.
+void TOvcCustomEditor::FontChanged() {
+    if (!Window()) return;
+    UpdateMetrics();
+    RequestRepaint(true);
+    ApplyWrapToWindow();
+    if (!Window()->HasFocus()) return;
+    FCarets.SetCellHeight(FLineHeight);
+    FCarets.SetCellWidth(FCharWidth);
+    PlaceCaret(0);
 }
 
 void TOvcCustomEditor::ApplyWrapToWindow() {

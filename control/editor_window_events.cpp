@@ -1,5 +1,6 @@
-// The editor's answers to its window. Painting here only completes a paint (the scroll-bar
-// values left stale by editing, and the caret); keyboard and mouse input are ignored.
+// The editor's answers to its window: creation, size, focus and its own posted messages.
+#include "control/controller.h"
+#include "control/marker_glyphs.h"
 #include "control/private_messages.h"
 #include "engine/custom_editor.h"
 
@@ -7,26 +8,40 @@ namespace wendax {
 
 void TOvcCustomEditor::WindowCreated() {
     TOvcEditBase::WindowCreated();
+    Window()->SetWantTab(FWantTab);
     SendVRange();
     SendHRange();
     UpdateMetrics();
     RequestRepaint(true);
     ApplyWrapToWindow();
-}
-
-void TOvcCustomEditor::Paint(TDrawingSurface&, const TRect&) {
-    FRepaintPending = false;
-    if (FVRangeStale) SendVRange();
-    if (FVPosStale) SendVPos();
-    if (FHPosStale) SendHPos();
-    FVRangeStale = FVPosStale = FHPosStale = false;
-    PlaceCaret(0);
+    FMarkerGlyphs = FShowBookmarks ? &MarkerGlyphs() : nullptr;
 }
 
 void TOvcCustomEditor::Resized() {
     UpdateMetrics();
     RequestRepaint(true);
     ApplyWrapToWindow();
+}
+
+// The caret of the current mode is made for the window in the size of a cell; an editor
+// that gains the focus types in the mode its controller remembers from the last one.
+void TOvcCustomEditor::FocusGained() {
+    TOvcBase::FocusGained();
+    if (Controller()) FInsertMode = Controller()->InsertMode();
+    FCarets.SetLinked(true);
+    FCarets.SetCellHeight(FLineHeight);
+    FCarets.SetCellWidth(FCharWidth);
+    FCarets.SetInsertMode(FInsertMode);
+    PlaceCaret(0);
+    FCarets.SetVisible(true);
+    if (FHideSelection) RequestRepaint(false);
+}
+
+void TOvcCustomEditor::FocusLost() {
+    FCarets.SetLinked(false);
+    if (FHideSelection) RequestRepaint(false);
+    if (Controller()) Controller()->SetInsertMode(FInsertMode);
+    TOvcBase::FocusLost();
 }
 
 void TOvcCustomEditor::MessageArrived(const TPostedMessage& message) {
@@ -36,23 +51,6 @@ void TOvcCustomEditor::MessageArrived(const TPostedMessage& message) {
         return;
     }
     TOvcBase::MessageArrived(message);
-}
-
-bool TOvcCustomEditor::KeyDown(const TKeyMessage&) {
-    return false;
-}
-
-void TOvcCustomEditor::SysKeyDown(const TKeyMessage&) {}
-void TOvcCustomEditor::CharTyped(std::uint8_t) {}
-void TOvcCustomEditor::MouseDown(TMouseButton, TPoint, std::uint8_t) {}
-void TOvcCustomEditor::MouseMove(TPoint, std::uint8_t) {}
-void TOvcCustomEditor::MouseUp(TMouseButton, TPoint, std::uint8_t) {}
-void TOvcCustomEditor::DoubleClick(TMouseButton, TPoint, std::uint8_t) {}
-void TOvcCustomEditor::CursorQuery(TPoint) {}
-void TOvcCustomEditor::TimerTick(int) {}
-
-bool TOvcCustomEditor::MouseActivate() {
-    return true;
 }
 
 }  // namespace wendax

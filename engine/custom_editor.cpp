@@ -5,30 +5,15 @@
 
 #include "control/exceptions.h"
 #include "control/library_messages.h"
+#include "engine/display_columns.h"
 
 namespace wendax {
-
-namespace {
-
-std::string ExpandTabs(std::string_view text, std::size_t tabSize, std::size_t maxLength) {
-    std::string expanded;
-    for (const char c : text) {
-        if (expanded.size() >= maxLength) break;
-        if (c == '\t') {
-            expanded.append(tabSize - expanded.size() % tabSize, ' ');
-        } else {
-            expanded += c;
-        }
-    }
-    if (expanded.size() > maxLength) expanded.resize(maxLength);
-    return expanded;
-}
-
-}  // namespace
 
 TOvcCustomEditor::TOvcCustomEditor()
     : FStore(std::make_shared<TParaList>(this, false, kDefaultUndoBufferSize)), FCarets(*this) {
     ComputeHScrollRange();
+    FFixedFont.OnChange = [this] { FontChanged(); };
+    FHighlightColors.OnChange = [this] { RequestRepaint(true); };
 }
 
 TOvcCustomEditor::~TOvcCustomEditor() {
@@ -42,8 +27,10 @@ std::string_view TOvcCustomEditor::GetPara(std::int32_t para) {
 
 std::string TOvcCustomEditor::GetPrintableLine(std::int32_t line, std::int32_t maxLength) {
     if (line < 1 || line > LineCount()) throw EInvalidLineOrPara();
-    return ExpandTabs(FStore->GetLine(line).Text, TabSize(),
-                      static_cast<std::size_t>(std::max(maxLength, 0)));
+    std::string expanded;
+    ExpandTabs(FStore->GetLine(line).Text, TabSize(),
+               static_cast<std::size_t>(std::max(maxLength, 0)), expanded);
+    return expanded;
 }
 
 void TOvcCustomEditor::SetModified(bool value) {
@@ -77,6 +64,10 @@ void TOvcCustomEditor::DoOnTopLineChanged(std::int32_t line) {
 
 void TOvcCustomEditor::DoOnUserCommand(TCommandCode command) {
     if (OnUserCommand) OnUserCommand(*this, command);
+}
+
+void TOvcCustomEditor::DoOnDrawLine(TEditorDrawLine& line) {
+    if (OnDrawLine) OnDrawLine(*this, line);
 }
 
 // ---- Checks

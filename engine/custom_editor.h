@@ -5,9 +5,9 @@
 //
 // The text-facing members are defined in engine/editor_*.cpp, the view members in
 // control/editor_*.cpp. Without a window the view state is still kept (as a window of one
-// row and one column) but nothing is painted, scrolled on screen or posted. This class does
-// not draw the text and ignores keyboard and mouse input: Paint only completes a paint
-// (stale scroll-bar values, caret placement).
+// row and one column) but nothing is painted, scrolled on screen or posted. With a window
+// it paints the text, takes keys through its controller's command processor, and places
+// the caret and selects with the mouse.
 //
 // Positions: the caret and the highlight are kept as paragraph positions, which follow every
 // change to the store; their display lines and columns, and the first visible line, are
@@ -22,8 +22,11 @@
 #include <string_view>
 
 #include "control/caret_pair.h"
+#include "control/colors.h"
 #include "control/command_codes.h"
+#include "control/draw_line_event.h"
 #include "control/edit_base.h"
+#include "control/fixed_font.h"
 #include "engine/editor_errors.h"
 #include "engine/highlight.h"
 #include "engine/para_list.h"
@@ -50,6 +53,8 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     // extended over at most kInsertPieceBreaks line-break characters after its cut.
     static constexpr std::size_t kInsertPieceSize = 61440;
     static constexpr std::size_t kInsertPieceBreaks = 4080;
+    // The id of the window timer that drives a left-button drag.
+    static constexpr int kDragTimer = 1;
 
     // An empty text in a store of its own, caret and top line at line 1, column 1.
     TOvcCustomEditor();
@@ -200,9 +205,21 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     void SetCaretIns(TOvcCaret* caret) { FCarets.SetCaretIns(caret); }
     TOvcCaret& CaretOvr() const { return FCarets.CaretOvr(); }
     void SetCaretOvr(TOvcCaret* caret) { FCarets.SetCaretOvr(caret); }
-    // The font the view measures its cells with (empty name: the platform's fixed font).
-    const TFontSpec& FixedFont() const { return FFixedFont; }
-    void SetFixedFont(const TFontSpec& font);
+    // The font the view measures its cells with and draws in; any change of it measures
+    // the cells again and repaints.
+    TOvcFixedFont& FixedFont() { return FFixedFont; }
+    const TOvcFixedFont& FixedFont() const { return FFixedFont; }
+    // Assigns `font` (see TOvcFixedFont::Assign).
+    void SetFixedFont(const TOvcPersistent& font) { FFixedFont.Assign(font); }
+    // The colours of the highlight; a change repaints at once.
+    TOvcColors& HighlightColors() { return FHighlightColors; }
+    void SetHighlightColors(const TOvcColors& colors) { FHighlightColors.Assign(colors); }
+    // The background of the text and the margins.
+    TColor Color() const { return FColor; }
+    void SetColor(TColor color);
+    // A disabled editor draws its text grey and shows no highlight.
+    bool Enabled() const { return FEnabled; }
+    void SetEnabled(bool value);
     bool HideSelection() const { return FHideSelection; }
     void SetHideSelection(bool value);
     // Setting it switches the caret shape and places the caret again.
@@ -245,8 +262,9 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     void SetUndoBufferSize(std::uint16_t value);
     bool WantEnter() const { return FWantEnter; }
     void SetWantEnter(bool value) { FWantEnter = value; }
+    // Without it the window keeps the Tab key for moving the focus on.
     bool WantTab() const { return FWantTab; }
-    void SetWantTab(bool value) { FWantTab = value; }
+    void SetWantTab(bool value);
     // Turning it on also sets WrapAtLeft and clears ScrollPastEnd.
     bool WordWrap() const { return FStore->WordWrap(); }
     void SetWordWrap(bool value);
@@ -266,6 +284,8 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     TShowStatusEvent OnShowStatus;
     TTopLineChangedEvent OnTopLineChanged;
     TUserCommandEvent OnUserCommand;
+    // Before each display line is painted; a handler that sets WasDrawn paints it itself.
+    TEditorDrawLineEvent OnDrawLine;
 
     // ---- For file loading and search, which work on the same editor
     TParaList& Store() { return *FStore; }
@@ -304,9 +324,20 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     // invariants, else the first violation.
     std::string CheckInvariants();
 
+    // ---- Input state
+    // The character of the current key is not to be typed (the first key of a two-key
+    // sequence, Backspace).
+    bool SuppressNextChar() const { return FSuppressNextChar; }
+    // A left-button drag holds the mouse.
+    bool MouseCaptured() const { return FMouseCaptured; }
+    // The mouse was last found over the left margin.
+    bool InMargin() const { return FInMargin; }
+
     // ---- TWindowClient
     void Paint(TDrawingSurface& surface, const TRect& clip) override;
     void Resized() override;
+    void FocusGained() override;
+    void FocusLost() override;
     bool KeyDown(const TKeyMessage& key) override;
     void SysKeyDown(const TKeyMessage& key) override;
     void CharTyped(std::uint8_t ch) override;
@@ -327,12 +358,26 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     virtual void DoOnShowStatus(std::int32_t line, std::int32_t col);
     virtual void DoOnTopLineChanged(std::int32_t line);
     virtual void DoOnUserCommand(TCommandCode command);
+    // The line-drawing hook: raises OnDrawLine.
+    virtual void DoOnDrawLine(TEditorDrawLine& line);
 
     TWindowFrame Frame() const override;
     void WindowCreated() override;
 
   private:
     struct TCommandEntry;
+    struct TPaintContext;
+    // A left-button drag in progress: where it began and what the last pass did.
+    struct TDrag {
+        bool Margin = false;  // whole lines, from the left margin
+        bool Extend = false;
+        TLineCol Anchor;  // margin drags: the fixed end of the highlight
+        std::int32_t LastLine = -1;
+        std::int32_t LastCol = -1;
+        std::uint32_t LastTime = 0;
+        int Base = 0;  // pixels outside the window at which the drag scrolls at full speed
+        TPoint Mouse;  // the mouse as last reported
+    };
     // One caret move: deltas from the caret, or absolute targets turned into deltas.
     struct TCaretMove {
         std::int32_t ColDelta = 0;
@@ -415,6 +460,23 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     void MovePixels(std::int32_t oldTop, std::int32_t oldLeft);
     void SetTopLineValue(std::int32_t line);
     void ThumbTo(TScrollBarKind bar, int pos);
+    void FontChanged();
+
+    // ---- Painting (control/editor_paint.cpp)
+    TPaintContext MakePaintContext(const TRect& clip);
+    void PaintRows(TDrawingSurface& surface, const TPaintContext& context);
+    void DrawBookmarks(TDrawingSurface& surface, const TPaintContext& context);
+    void DrawLine(TDrawingSurface& surface, const TPaintContext& context, std::int32_t row);
+    void DrawRuns(TDrawingSurface& surface, const TPaintContext& context, const TRect& rowRect,
+                  std::string_view visible, std::int32_t line);
+
+    // ---- Input (control/editor_keys.cpp, editor_mouse.cpp, editor_double_click.cpp)
+    TLineCol MouseToText(TPoint pos);
+    void DragPass();
+    void DragMarginTo(std::int32_t line, bool above);
+    void EndDrag();
+    void SelectParagraphAt(std::int32_t line, bool extend);
+    void SelectWordAt(TLineCol at, bool extend);
 
     std::shared_ptr<TParaList> FStore;
     TOvcCaretPair FCarets;
@@ -461,7 +523,18 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     bool FWantTab = false;
     bool FWrapAtLeft = true;
     bool FWrapToWindow = false;
-    TFontSpec FFixedFont;
+    TOvcFixedFont FFixedFont;
+    TOvcColors FHighlightColors{SystemColor(sciHighlight), SystemColor(sciHighlightText)};
+    TColor FColor = SystemColor(sciWindow);
+    bool FEnabled = true;
+    const TBitmap* FMarkerGlyphs = nullptr;  // while bookmarks are shown in a window
+    std::string FPaintLine;                  // a painted line with its tabs expanded
+
+    // Input state
+    bool FSuppressNextChar = false;
+    bool FMouseCaptured = false;
+    bool FInMargin = false;
+    TDrag FDrag;
 };
 
 }  // namespace wendax

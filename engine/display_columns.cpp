@@ -17,6 +17,21 @@ std::int32_t DisplayWidth(std::string_view line, std::int32_t count, std::int32_
     return width;
 }
 
+void ExpandTabs(std::string_view line, std::int32_t tabSize, std::size_t maxLength,
+                std::string& out) {
+    out.clear();
+    const auto size = static_cast<std::size_t>(tabSize);
+    for (const char c : line) {
+        if (out.size() >= maxLength) break;
+        if (c == '\t') {
+            out.append(size - out.size() % size, ' ');
+        } else {
+            out += c;
+        }
+    }
+    if (out.size() > maxLength) out.resize(maxLength);
+}
+
 std::int32_t PosToColumn(std::string_view line, std::int32_t p, std::int32_t tabSize) {
     const auto length = static_cast<std::int32_t>(line.size());
     if (p <= 1 || length == 0) return p == 0 ? 1 : p;

@@ -3,7 +3,9 @@
 // first character of the line. Tab sizes are at least 1.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace wendax {
@@ -15,6 +17,11 @@ inline std::int32_t AdvanceColumn(std::int32_t width, char c, std::int32_t tabSi
 
 // Display width of the first `count` characters of a line.
 std::int32_t DisplayWidth(std::string_view line, std::int32_t count, std::int32_t tabSize);
+
+// `line` with every tab expanded to spaces, into `out` (replacing its content), cut to
+// `maxLength` characters.
+void ExpandTabs(std::string_view line, std::int32_t tabSize, std::size_t maxLength,
+                std::string& out);
 
 // Display column of position p of a line. p <= 1 (or an empty line) gives p, except 0
 // gives 1; a position after the text adds one column per virtual position.

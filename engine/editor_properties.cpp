@@ -2,24 +2,24 @@
 // accepted range.
 #include "engine/custom_editor.h"
 
+#include "control/marker_glyphs.h"
+
 namespace wendax {
 
 void TOvcCustomEditor::SetByteLimit(std::int32_t value) {
     if (value >= 0) FStore->SetByteLimit(value);
 }
 
-void TOvcCustomEditor::SetFixedFont(const TFontSpec& font) {
-    if (font == FFixedFont) return;
-    FFixedFont = font;
-    if (!Window()) return;
-    UpdateMetrics();
-    RequestRepaint(true);
-    ApplyWrapToWindow();
-    if (Window()->HasFocus()) {
-        FCarets.SetCellHeight(FLineHeight);
-        FCarets.SetCellWidth(FCharWidth);
-        PlaceCaret(0);
-    }
+void TOvcCustomEditor::SetColor(TColor color) {
+    if (color == FColor) return;
+    FColor = color;
+    RequestRepaint(false);
+}
+
+void TOvcCustomEditor::SetEnabled(bool value) {
+    if (value == FEnabled) return;
+    FEnabled = value;
+    RequestRepaint(false);
 }
 
 void TOvcCustomEditor::SetHideSelection(bool value) {
@@ -65,13 +65,13 @@ void TOvcCustomEditor::SetScrollBars(TScrollBars value) {
     if (value == FScrollBars) return;
     FScrollBars = value;
     if (value == ssNone) FScrollBarsAlways = false;
-    WindowCreated();
+    if (Window()) WindowCreated();
 }
 
 void TOvcCustomEditor::SetScrollBarsAlways(bool value) {
     if (value == FScrollBarsAlways || (value && FScrollBars == ssNone)) return;
     FScrollBarsAlways = value;
-    WindowCreated();
+    if (Window()) WindowCreated();
 }
 
 // Turning it off brings a caret standing beyond the end of its line back to that end.
@@ -86,9 +86,12 @@ void TOvcCustomEditor::SetScrollPastEnd(bool value) {
     }
 }
 
+// The glyphs are taken again when bookmarks are turned back on in a window, so that they
+// show without the window being made anew.
 void TOvcCustomEditor::SetShowBookmarks(bool value) {
     if (value == FShowBookmarks) return;
     FShowBookmarks = value;
+    FMarkerGlyphs = value && Window() ? &MarkerGlyphs() : nullptr;
     RequestRepaint(false);
 }
 
@@ -106,6 +109,12 @@ void TOvcCustomEditor::SetTabType(TTabType value) {
 
 void TOvcCustomEditor::SetUndoBufferSize(std::uint16_t value) {
     if (value != UndoBufferSize()) FStore->SetUndoBufferSize(value);
+}
+
+void TOvcCustomEditor::SetWantTab(bool value) {
+    if (value == FWantTab) return;
+    FWantTab = value;
+    if (Window()) Window()->SetWantTab(value);
 }
 
 void TOvcCustomEditor::SetWordWrap(bool value) {

@@ -13,6 +13,12 @@ TPlatformServices& Platform() {
     return *installed;
 }
 
-void InstallPlatform(TPlatformServices* services) { installed = services; }
+void InstallPlatform(TPlatformServices* services) {
+    installed = services;
+}
+
+bool PlatformInstalled() {
+    return installed != nullptr;
+}
 
 }  // namespace wendax

@@ -13,7 +13,7 @@
 namespace wendax {
 
 class TPlatformServices {
-public:
+  public:
     virtual ~TPlatformServices() = default;
 
     virtual void Beep() = 0;
@@ -45,10 +45,11 @@ public:
 // The installed services; installing replaces the previous ones (not owned).
 TPlatformServices& Platform();
 void InstallPlatform(TPlatformServices* services);
+bool PlatformInstalled();
 
 // Shows the busy cursor for the lifetime of the object.
 class TBusyCursor {
-public:
+  public:
     TBusyCursor() { Platform().PushBusyCursor(); }
     ~TBusyCursor() { Platform().PopBusyCursor(); }
     TBusyCursor(const TBusyCursor&) = delete;

@@ -14,11 +14,11 @@ namespace wendax {
 enum TScrollBarKind : std::uint8_t { sbHorizontal, sbVertical };
 
 enum TScrollCode : std::uint8_t {
-    scLineUp,      // also line left
-    scLineDown,    // also line right
+    scLineUp,    // also line left
+    scLineDown,  // also line right
     scPageUp,
     scPageDown,
-    scThumbTrack,  // thumb being dragged, position given
+    scThumbTrack,     // thumb being dragged, position given
     scThumbPosition,  // thumb released, position given
     scTop,
     scBottom,
@@ -45,7 +45,7 @@ struct TPostedMessage {
 };
 
 class TWindowPeer {
-public:
+  public:
     virtual ~TWindowPeer() = default;
 
     virtual TSize ClientSize() const = 0;
@@ -54,6 +54,9 @@ public:
     virtual bool HasFocus() const = 0;
     virtual bool CanFocus() const = 0;
     virtual void SetFocus() = 0;
+    // Whether the Tab key reaches the client; otherwise the window keeps it for moving the
+    // focus on. A control that cares says so when its window is made.
+    virtual void SetWantTab(bool wanted) = 0;
 
     // Painting: invalidated areas are painted later through TWindowClient::Paint, or at
     // once by UpdateNow. ScrollPixels moves the pixels inside `rect` by (dx, dy) and
@@ -90,7 +93,7 @@ public:
 };
 
 class TWindowClient {
-public:
+  public:
     virtual ~TWindowClient() = default;
 
     virtual void Paint(TDrawingSurface& surface, const TRect& clip) = 0;

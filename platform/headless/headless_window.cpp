@@ -70,6 +70,39 @@ bool THeadlessWindow::FireTimer(int id) {
     return true;
 }
 
+void THeadlessWindow::Press(TPoint pos, std::uint8_t shift, TMouseButton button) {
+    Cursor = pos;
+    ButtonsDown[button] = true;
+    if (!FFocused && !FClient.MouseActivate()) return;
+    if (!Captured) FClient.CursorQuery(pos);
+    FClient.MouseDown(button, pos, shift);
+}
+
+void THeadlessWindow::MoveMouse(TPoint pos, std::uint8_t shift) {
+    Cursor = pos;
+    if (!Captured) FClient.CursorQuery(pos);
+    FClient.MouseMove(pos, shift);
+}
+
+void THeadlessWindow::Release(TPoint pos, std::uint8_t shift, TMouseButton button) {
+    Cursor = pos;
+    ButtonsDown[button] = false;
+    FClient.MouseUp(button, pos, shift);
+}
+
+void THeadlessWindow::DoubleClickAt(TPoint pos, std::uint8_t shift) {
+    Cursor = pos;
+    ButtonsDown[mbLeft] = true;
+    FClient.DoubleClick(mbLeft, pos, shift);
+    Release(pos, shift);
+}
+
+void THeadlessWindow::Key(std::uint8_t key, std::uint8_t shift, std::uint8_t typed) {
+    if ((shift & ksAlt) != 0) return FClient.SysKeyDown({key, shift});
+    if (FClient.KeyDown({key, shift})) return;
+    if (typed != 0) FClient.CharTyped(typed);
+}
+
 void THeadlessWindow::Invalidate(const TRect& rect) {
     Invalidations.push_back(rect);
     Invalid = Union(Invalid, Intersection(rect, ClientRect()));

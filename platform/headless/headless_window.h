@@ -66,8 +66,22 @@ class THeadlessWindow : public TWindowPeer {
     // Fires a running timer once; false when no timer of that id runs.
     bool FireTimer(int id);
 
+    // The mouse and keyboard as a window system delivers them. A press on an unfocused
+    // window reaches the client only if its MouseActivate agrees; while the mouse is not
+    // captured the client is asked for the cursor shape first. Each sets Cursor and
+    // ButtonsDown as the event leaves them.
+    void Press(TPoint pos, std::uint8_t shift = ksNone, TMouseButton button = mbLeft);
+    void MoveMouse(TPoint pos, std::uint8_t shift = ksNone);
+    void Release(TPoint pos, std::uint8_t shift = ksNone, TMouseButton button = mbLeft);
+    // The second press of a double click, then its release.
+    void DoubleClickAt(TPoint pos, std::uint8_t shift = ksNone);
+    // A key press: with Alt a system key; otherwise the key, then `typed` (its character,
+    // 0 for none) unless the client consumed the key.
+    void Key(std::uint8_t key, std::uint8_t shift = ksNone, std::uint8_t typed = 0);
+
     // ---- Answers the control gets
     bool Focusable = true;
+    bool WantTab = false;
     TPoint Cursor;
     std::array<bool, 3> ButtonsDown{};  // by TMouseButton
     TTextMetrics Metrics{.Height = 15, .ExternalLeading = 1, .AveCharWidth = 8, .Ascent = 12};
@@ -98,6 +112,7 @@ class THeadlessWindow : public TWindowPeer {
     bool HasFocus() const override { return FFocused; }
     bool CanFocus() const override { return Focusable; }
     void SetFocus() override { SetFocused(true); }
+    void SetWantTab(bool wanted) override { WantTab = wanted; }
     void Invalidate(const TRect& rect) override;
     void InvalidateAll() override;
     void UpdateNow() override { PaintInvalid(); }

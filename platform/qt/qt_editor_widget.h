@@ -29,7 +29,7 @@ class TQtEditorWidget : public QAbstractScrollArea, public TWindowPeer {
     TWindowClient* Client() const { return FClient; }
 
     // While on, Tab and Shift+Tab move the focus on instead of reaching the client (a
-    // client that does not want Tab asks for this). Off at first.
+    // client that does not want Tab asks for this through SetWantTab). Off at first.
     void SetTabChangesFocus(bool on) { FTabChangesFocus = on; }
 
     const TQtCaret& Caret() const { return FCaret; }
@@ -40,6 +40,7 @@ class TQtEditorWidget : public QAbstractScrollArea, public TWindowPeer {
     bool HasFocus() const override;
     bool CanFocus() const override;
     void SetFocus() override;
+    void SetWantTab(bool wanted) override { SetTabChangesFocus(!wanted); }
     void Invalidate(const TRect& rect) override;
     void InvalidateAll() override;
     void UpdateNow() override;

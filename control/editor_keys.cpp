@@ -1,0 +1,38 @@
+// Keyboard input: keys become command codes through the controller's command processor;
+// keys no table handles may still type their character, which arrives separately.
+#include "control/controller.h"
+#include "engine/custom_editor.h"
+
+namespace wendax {
+
+// The first key of a two-key sequence and Backspace never type their character; the
+// second key of a sequence is consumed by its command, so its character never comes.
+bool TOvcCustomEditor::KeyDown(const TKeyMessage& key) {
+    if (!Controller()) return false;
+    const TCommandCode cmd = Controller()->EntryCommands().TranslateKeyMessage(key);
+    if (ProcessCommand(cmd, key.Key)) return true;
+    bool consumed = false;
+    if (key.Key == vkTab && FWantTab) {
+        Tab();
+        consumed = true;
+    } else if (key.Key == vkReturn && FWantEnter) {
+        NewLine();
+        consumed = true;
+    }
+    FSuppressNextChar = cmd == ccPendingSequence || key.Key == vkBack;
+    return consumed;
+}
+
+// Keys typed with Alt are looked up as Alt alone; Tab and Alt itself belong to the window.
+void TOvcCustomEditor::SysKeyDown(const TKeyMessage& key) {
+    if (!Controller() || key.Key == vkTab || key.Key == vkMenu) return;
+    const TCommandCode cmd = Controller()->EntryCommands().TranslateKeyShift(key.Key, ssAlt);
+    if (cmd != ccNone) ProcessCommand(cmd, key.Key);
+}
+
+void TOvcCustomEditor::CharTyped(std::uint8_t ch) {
+    if (FSuppressNextChar || ch < 32) return;
+    ProcessCommand(ccInsertChar, ch);
+}
+
+}  // namespace wendax

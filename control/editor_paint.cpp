@@ -1,0 +1,177 @@
+// Painting the editor: the margins, the bookmark glyphs, each visible line in at most three
+// opaque runs (before, inside and after the highlight), and the partial row below the last
+// whole row. Every pixel of the clip is painted; nothing is erased beforehand.
+#include <algorithm>
+#include <array>
+
+#include "control/exceptions.h"
+#include "control/marker_glyphs.h"
+#include "control/row_runs.h"
+#include "engine/custom_editor.h"
+#include "engine/display_columns.h"
+
+namespace wendax {
+
+struct TOvcCustomEditor::TPaintContext {
+    TRect Text;  // the text rectangle
+    int ClientWidth = 0;
+    int ClientBottom = 0;
+    TRect Clip;
+    // Rows to paint, 1-based; LastRow is VisibleRows + 1 when the partial row is included.
+    std::int32_t FirstRow = 1;
+    std::int32_t LastRow = 0;
+    TColor Fore = 0;
+    TColor Back = 0;
+    TColor HighFore = 0;
+    TColor HighBack = 0;
+    // The highlight shown, as display lines and screen columns; all 0 when none is shown.
+    TLineCol HighBegin;
+    TLineCol HighEnd;
+};
+
+namespace {
+
+// The display line and screen column of a paragraph position.
+TLineCol ScreenPoint(TParaList& store, TParaPos at) {
+    TLineCol point = store.ParaToLine(at);
+    point.Col = store.PosToColumn(store.GetLine(point.Line).Text, point.Col);
+    return point;
+}
+
+}  // namespace
+
+TOvcCustomEditor::TPaintContext TOvcCustomEditor::MakePaintContext(const TRect& clip) {
+    TPaintContext context;
+    const TSize client = Window()->ClientSize();
+    context.Text = TextRect();
+    context.ClientWidth = client.Width;
+    context.ClientBottom = client.Height;
+    context.Clip = clip;
+    context.FirstRow = std::max(clip.Top / FLineHeight + 1, 1);
+    context.LastRow = std::min((clip.Bottom + FLineHeight - 1) / FLineHeight, FVisibleRows + 1);
+    if (context.LastRow == FVisibleRows) context.LastRow = FVisibleRows + 1;
+    context.Fore = FEnabled ? FFixedFont.Color() : SystemColor(sciGrayText);
+    context.Back = FColor;
+    context.HighFore = FHighlightColors.TextColor();
+    context.HighBack = FHighlightColors.BackColor();
+    const bool hidden = FHideSelection && !Window()->HasFocus();
+    if (FEnabled && !FHighlight.IsEmpty() && !hidden) {
+        context.HighBegin = ScreenPoint(*FStore, FHighlight.Begin());
+        context.HighEnd = ScreenPoint(*FStore, FHighlight.End());
+    }
+    return context;
+}
+
+void TOvcCustomEditor::Paint(TDrawingSurface& surface, const TRect& clip) {
+    RefreshPositions();
+    surface.SelectFont(FFixedFont.Spec());
+    const TPaintContext context = MakePaintContext(clip);
+    surface.FillRect({0, clip.Top, FLeftMargin, clip.Bottom}, context.Back);
+    surface.FillRect({context.Text.Right, clip.Top, context.ClientWidth, clip.Bottom},
+                     context.Back);
+    if (FShowBookmarks) DrawBookmarks(surface, context);
+    PaintRows(surface, context);
+    FRepaintPending = false;
+    if (FVRangeStale) SendVRange();
+    if (FVPosStale) SendVPos();
+    if (FHPosStale) SendHPos();
+    FVRangeStale = FVPosStale = FHPosStale = false;
+    PlaceCaret(0);
+}
+
+void TOvcCustomEditor::PaintRows(TDrawingSurface& surface, const TPaintContext& context) {
+    const std::int32_t lastWhole = std::min(context.LastRow, FVisibleRows);
+    for (std::int32_t row = context.FirstRow; row <= lastWhole; ++row)
+        DrawLine(surface, context, row);
+    if (context.LastRow <= FVisibleRows) return;
+    const TRect partial{context.Text.Left, FVisibleRows * FLineHeight, context.Text.Right,
+                        context.ClientBottom};
+    if (!partial.IsEmpty()) surface.FillRect(partial, context.Back);
+}
+
+// The glyph of the first set bookmark (in number order) on each painted line, centred
+// vertically when the row has room for it.
+void TOvcCustomEditor::DrawBookmarks(TDrawingSurface& surface, const TPaintContext& context) {
+    if (FMarkerGlyphs == nullptr) return;
+    const TBitmap& glyphs = *FMarkerGlyphs;
+    const int width = glyphs.Width / kMarkerGlyphCount;
+    if (width <= 0 || FLeftMargin < width) return;
+    std::array<std::int32_t, kMarkerGlyphCount> lines{};
+    for (int n = 0; n < kMarkerGlyphCount; ++n) {
+        const TParaPos at = FStore->Marker(n);
+        if (at.Para == 0) continue;
+        if (at.Para > ParaCount()) throw EInvalidLineOrPara();
+        lines[static_cast<std::size_t>(n)] = FStore->ParaToLine(at).Line;
+    }
+    const std::int32_t lastWhole = std::min(context.LastRow, FVisibleRows);
+    for (std::int32_t row = context.FirstRow; row <= lastWhole; ++row) {
+        const auto it = std::find(lines.begin(), lines.end(), FTopLine + row - 1);
+        if (it == lines.end()) continue;
+        const int n = static_cast<int>(it - lines.begin());
+        int y = (row - 1) * FLineHeight;
+        if (FLineHeight >= glyphs.Height + 2) y += (FLineHeight - glyphs.Height) / 2;
+        surface.DrawBitmap(glyphs, {12 * n, 0, 12 * n + width, glyphs.Height}, {1, y});
+    }
+}
+
+// The line's characters from LeftColumn on, tabs expanded, at most VisibleColumns of them.
+void TOvcCustomEditor::DrawLine(TDrawingSurface& surface, const TPaintContext& context,
+                                std::int32_t row) {
+    const TRect rowRect{context.Text.Left, (row - 1) * FLineHeight, context.Text.Right,
+                        std::min(row * FLineHeight, context.ClientBottom)};
+    const std::int32_t line = FTopLine + row - 1;
+    if (line > LineCount()) return surface.FillRect(rowRect, context.Back);
+    std::string_view text = FStore->GetLine(line).Text;
+    if (text.find('\t') != std::string_view::npos) {
+        ExpandTabs(text, TabSize(), std::string::npos, FPaintLine);
+        text = FPaintLine;
+    }
+    const auto left = static_cast<std::size_t>(FLeftColumn);
+    const std::string_view shown = text.size() > left ? text : std::string_view();
+    const std::string_view visible =
+        shown.empty() ? shown : shown.substr(left, static_cast<std::size_t>(FVisibleColumns));
+    if (OnDrawLine) {
+        TEditorDrawLine hook{surface,
+                             rowRect,
+                             shown,
+                             static_cast<std::int32_t>(shown.size()),
+                             line,
+                             FLeftColumn,
+                             FVisibleColumns,
+                             context.HighBegin.Line,
+                             context.HighBegin.Col,
+                             context.HighEnd.Line,
+                             context.HighEnd.Col};
+        DoOnDrawLine(hook);
+        if (hook.WasDrawn) return;
+    }
+    DrawRuns(surface, context, rowRect, visible, line);
+}
+
+// On the highlight's first line the highlight starts at its screen column, on its last it
+// ends before its end's screen column; lines between are highlighted whole.
+void TOvcCustomEditor::DrawRuns(TDrawingSurface& surface, const TPaintContext& context,
+                                const TRect& rowRect, std::string_view visible, std::int32_t line) {
+    const auto length = static_cast<std::int32_t>(visible.size());
+    std::int32_t start = length;
+    std::int32_t end = length;
+    if (context.HighBegin.Line != 0 && line >= context.HighBegin.Line &&
+        line <= context.HighEnd.Line) {
+        start = line == context.HighBegin.Line ? context.HighBegin.Col - FLeftColumn - 1 : 0;
+        end = line == context.HighEnd.Line ? context.HighEnd.Col - FLeftColumn - 1 : length;
+    }
+    const TRowRuns runs = SplitRow(length, start, end);
+    if (runs.Count == 0) return surface.FillRect(rowRect, context.Back);
+    for (int i = 0; i < runs.Count; ++i) {
+        const TRowRun& run = runs.Runs[static_cast<std::size_t>(i)];
+        const int x = rowRect.Left + run.Start * FCharWidth;
+        const int right = i == runs.Count - 1 ? rowRect.Right : x + run.Length * FCharWidth;
+        surface.TextOut(x, rowRect.Top + 1, {x, rowRect.Top, right, rowRect.Bottom},
+                        visible.substr(static_cast<std::size_t>(run.Start),
+                                       static_cast<std::size_t>(run.Length)),
+                        run.Highlighted ? context.HighFore : context.Fore,
+                        run.Highlighted ? context.HighBack : context.Back);
+    }
+}
+
+}  // namespace wendax
