@@ -30,6 +30,18 @@ TOvcCaret* InsertCaret() {
     return caret;
 }
 
+// The screen font in the font colour. The main window has already put an installed
+// fixed-pitch family in place of a face that is none.
+TOvcFixedFont ScreenFontOf(const TSettings& settings) {
+    TOvcFixedFont font;
+    font.SetName(settings.SFontName);
+    font.SetSize(settings.SFontSize);
+    font.SetStyle(static_cast<std::uint8_t>((settings.SFontBold ? fsBold : 0) |
+                                            (settings.SFontItalic ? fsItalic : 0)));
+    font.SetColor(settings.FontColor);
+    return font;
+}
+
 TOvcCaret* OverwriteCaret() {
     auto* caret = new TOvcCaret;
     caret->SetShape(csBlock);
@@ -66,6 +78,8 @@ void TFM_Editor::SetDesignValues(TOvcTextFileEditor& editor) {
     editor.SetBorderStyle(bsNone);
     editor.SetCaretIns(InsertCaret());
     editor.SetCaretOvr(OverwriteCaret());
+    editor.HighlightColors().SetBackColor(SystemColor(sciHighlight));
+    editor.HighlightColors().SetTextColor(SystemColor(sciHighlightText));
     editor.SetRightMargin(5);
     editor.SetTrimWhiteSpace(false);
     editor.SetUndoBufferSize(kUndoBufferSize);
@@ -124,9 +138,9 @@ void TFM_Editor::ApplySettingsTo(TOvcTextFileEditor& editor, const TSettings& se
     editor.SetWrapColumn(settings.WrapAtColumn);
     editor.SetAutoIndent(settings.AutoIndent);
     editor.SetMakeBackup(settings.MakeBackups);
+    editor.SetColor(settings.EditorColor);
     editor.SetTrimWhiteSpace(settings.StripBlanks);
-    editor.SetFixedFont(TFontSpec{settings.SFontName, settings.SFontSize, settings.SFontBold,
-                                  settings.SFontItalic});
+    editor.SetFixedFont(ScreenFontOf(settings));
     if (settings.SpaceTabs) editor.SetTabType(ttFixed);
     if (settings.RealTabs) editor.SetTabType(ttReal);
     if (settings.SmartTabs) editor.SetTabType(ttSmart);

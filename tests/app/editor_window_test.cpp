@@ -81,8 +81,9 @@ TEST_F(EditorWindow, EveryEditorSharesTheMainControllerWithItsStoredTables) {
 
 TEST_F(EditorWindow, TheSettingsReachEditor1InTheirOrder) {
     WriteIni(
-        "[Editor]\nTabSize=4\nEnableWW=1\nWrapAtColumn=40\nAutoIndent=1\nMakeBackups=0\n"
-        "StripBlanks=1\nSpaceTabs=1\nRealTabs=1\nSmartTabs=0\n");
+        "[Colors]\nFontColor=255\nEditorColor=65280\n[Editor]\nTabSize=4\nEnableWW=1\n"
+        "WrapAtColumn=40\nAutoIndent=1\nMakeBackups=0\nStripBlanks=1\nSpaceTabs=1\nRealTabs=1\n"
+        "SmartTabs=0\n[Font]\nSFontSize=14\nSFontBold=1\n");
     Start({MakeFile(QStringLiteral("a.txt"), "two  \r\n")});
     TOvcTextFileEditor& editor = Editor1();
     EXPECT_EQ(editor.TabSize(), 4);
@@ -93,8 +94,11 @@ TEST_F(EditorWindow, TheSettingsReachEditor1InTheirOrder) {
     EXPECT_TRUE(editor.TrimWhiteSpace());
     EXPECT_EQ(TextOf(editor), "two\n");
     EXPECT_EQ(editor.TabType(), ttReal);  // RealTabs comes after SpaceTabs
-    EXPECT_EQ(editor.FixedFont().Name, Main().Settings().SFontName);
-    EXPECT_EQ(editor.FixedFont().Size, Main().Settings().SFontSize);
+    EXPECT_EQ(editor.Color(), 0x00FF00u);
+    EXPECT_EQ(editor.FixedFont().Name(), Main().Settings().SFontName);
+    EXPECT_EQ(editor.FixedFont().Size(), 14);
+    EXPECT_EQ(editor.FixedFont().Style(), fsBold);
+    EXPECT_EQ(editor.FixedFont().Color(), 0x0000FFu);
 }
 
 TEST_F(EditorWindow, OfTheTabSettingsTheLastOnWinsAndNoneKeepsTheTabType) {
@@ -389,6 +393,40 @@ TEST_F(EditorWindow, EveryStatusReportRefreshesTheStatusLine) {
     Settle();
     EXPECT_EQ(Main().StatusPanels().Panel(spPosition).text(), "Ln: 1  Col: 2");
     EXPECT_EQ(Main().StatusPanels().Panel(spLineCount).text(), "Lines: 3");
+}
+
+TEST_F(EditorWindow, KeysTypedIntoTheWindowEditItsTextAndMenuShortcutsComeFirst) {
+    const QString name = MakeFile(QStringLiteral("a.txt"), "world\r\n");
+    Start({name});
+    TQtEditorWidget& widget = Form().Pane1().Widget();
+    Focus(Form().Pane1());
+    QTest::keyClicks(&widget, QStringLiteral("hello "));
+    EXPECT_EQ(TextOf(Editor1()), "hello world\n");
+    QTest::keyClick(&widget, Qt::Key_End);
+    QTest::keyClick(&widget, Qt::Key_Return);
+    QTest::keyClicks(&widget, QStringLiteral("again"));
+    EXPECT_EQ(TextOf(Editor1()), "hello world\nagain\n");
+    QTest::keyClick(&widget, Qt::Key_S, Qt::ControlModifier);  // File > Save
+    EXPECT_EQ(FileBytes(name), "hello world\r\nagain\r\n");
+    QTest::keyClick(&widget, Qt::Key_A, Qt::ControlModifier);  // Edit > Select all
+    EXPECT_TRUE(Editor1().HasSelection());
+    QTest::keyClick(&widget, Qt::Key_Insert);
+    Settle();
+    EXPECT_EQ(Main().StatusPanels().Panel(spMode).text(), "Overwrite");
+    QTest::keyClick(&widget, Qt::Key_Insert);
+    Settle();
+    EXPECT_EQ(Main().StatusPanels().Panel(spMode).text(), "Insert");
+}
+
+TEST_F(EditorWindow, KeysTypedIntoTheUpperPaneShowInBoth) {
+    Start({MakeFile(QStringLiteral("a.txt"), "text\r\n")});
+    Form().ToggleSplit();
+    Focus(*Form().SecondPane());
+    QTest::keyClicks(&Form().SecondPane()->Widget(), QStringLiteral("more "));
+    EXPECT_EQ(TextOf(Editor1()), "more text\n");
+    Settle();
+    EXPECT_EQ(Main().StatusPanels().Panel(spPosition).text(), "Ln: 1  Col: 6");
+    EXPECT_EQ(Main().StatusPanels().Panel(spModified).text(), "Modified");
 }
 
 TEST_F(EditorWindow, Screenshot) {

@@ -450,7 +450,7 @@ TEST_F(MainWindow, AFixedPlaceIsUsedButNeverRecorded) {
 TEST_F(MainWindow, AFontFaceThatIsNotInstalledIsSavedUnderTheFaceUsed) {
     WriteIni("[Font]\nSFontName=Fixedsys\nPFontName=No Such Face\nPFontSize=9\nPFontBold=1\n");
     Start();
-    const std::string used = SystemFixedFamily();
+    const std::string used = InstalledFixedFamily("Fixedsys");
     EXPECT_EQ(FFrame->Settings().SFontName, used);
     EXPECT_EQ(FFrame->PrinterFont().family().toStdString(), used);
     EXPECT_EQ(FFrame->PrinterFont().pointSize(), 9);
