@@ -20,6 +20,11 @@ TWendaxApplication::TWendaxApplication(int& argc, char** argv) : QApplication(ar
     setApplicationVersion(QString::fromLatin1(kProgramVersion));
     setDesktopFileName(QStringLiteral("wendax"));
     setWindowIcon(QIcon(QStringLiteral(":/wendax/wendax.png")));
+    InstallPlatform(&FPlatform);
+}
+
+TWendaxApplication::~TWendaxApplication() {
+    InstallPlatform(nullptr);
 }
 
 bool TWendaxApplication::notify(QObject* receiver, QEvent* event) {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/search_options.h"
+#include "engine/search_options.h"
 
 namespace wendax {
 
@@ -44,10 +44,18 @@ class TEditorPane {
     virtual int InsertString(const std::string& text) = 0;
     // Highlights the next occurrence; false when there is none.
     virtual bool Search(const std::string& text, TEditorSearchOptions options) = 0;
-    // The number of replacements, 0 when nothing was replaced but the next occurrence is
-    // now highlighted, -1 when no occurrence was found.
+    // Replaces the highlighted occurrence (srReplace) or every occurrence (srReplaceAll);
+    // an empty replacement deletes them. The number of replacements, 0 when nothing was
+    // replaced but the next occurrence is now highlighted, -1 when no occurrence was found.
     virtual int Replace(const std::string& text, const std::string& replacement,
                         TEditorSearchOptions options) = 0;
+
+    // The file the text belongs to.
+    virtual std::string FileName() const = 0;
+    // Writes the text to `fileName` (FileName stays) and clears Modified. A failure raises
+    // an exception carrying its message and leaves the file, the text and Modified as
+    // they were.
+    virtual void SaveToFile(const std::string& fileName) = 0;
 
     // Display line `line` (1..LineCount) with its tabs expanded to spaces.
     virtual std::string GetPrintableLine(int line) const = 0;
@@ -69,6 +77,11 @@ class TEditorWindow {
     virtual void ToggleSplit() = 0;
     // Copies the editor settings onto Editor1 and, while split, onto the second pane.
     virtual void ApplySettings(const TSettings& settings) = 0;
+    // Editor1's FileName and the window's caption become `fileName`.
+    virtual void SetFileName(const std::string& fileName) = 0;
+    // Editor1 reloads its file; a second pane then shows the reloaded text too. A failure
+    // raises an exception carrying its message and leaves the text as it was.
+    virtual void Revert() = 0;
 };
 
 }  // namespace wendax

@@ -3,6 +3,8 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 
+#include "control/fixed_font.h"
+
 namespace wendax {
 
 std::string ChooseFixedFamily(const std::string& name, const QStringList& families,
@@ -20,12 +22,17 @@ std::string SystemFixedFamily() {
 }
 
 // Only the family of that name is asked whether it is fixed-pitch: asking every installed
-// family would cost a desktop with many fonts a noticeable start-up delay.
+// family would cost a desktop with many fonts a noticeable start-up delay. The desktop's
+// fixed font does not always report a fixed pitch (fontconfig may give it no spacing);
+// the editors cannot use it then, and the first fixed-pitch family they know stands in.
 std::string InstalledFixedFamily(const std::string& name) {
     const auto isFixedPitch = [](const QString& family) {
         return QFontDatabase::isFixedPitch(family);
     };
-    const std::string chosen = ChooseFixedFamily(name, QFontDatabase::families(), isFixedPitch, {});
+    const QStringList families = QFontDatabase::families();
+    std::string chosen = ChooseFixedFamily(name, families, isFixedPitch, {});
+    if (chosen.empty()) chosen = ChooseFixedFamily(SystemFixedFamily(), families, isFixedPitch, {});
+    if (chosen.empty() && !FixedFontNames().empty()) chosen = FixedFontNames().front();
     return chosen.empty() ? SystemFixedFamily() : chosen;
 }
 

@@ -1,6 +1,7 @@
 // The fonts of the settings on this desktop. A face the settings name that is not an
-// installed fixed-pitch family is replaced by the desktop's fixed-pitch font, and the
-// settings then keep the name of the family actually used.
+// installed fixed-pitch family is replaced by the desktop's fixed-pitch font (or, when
+// that reports no fixed pitch, by the first fixed-pitch family), and the settings then
+// keep the name of the family actually used.
 #pragma once
 
 #include <QFont>
@@ -19,7 +20,8 @@ std::string ChooseFixedFamily(const std::string& name, const QStringList& famili
 // The family the desktop's fixed-pitch font resolves to.
 std::string SystemFixedFamily();
 
-// Replaces `name` when it does not name an installed fixed-pitch family.
+// Replaces `name` when it does not name an installed fixed-pitch family. Needs the
+// platform services installed.
 std::string InstalledFixedFamily(const std::string& name);
 
 QFont MakeFont(const std::string& name, int points, bool bold, bool italic);

@@ -32,6 +32,8 @@
 #include "app/status_panels.h"
 #include "app/system_colors.h"
 #include "app/window_commands.h"
+#include "control/controller.h"
+#include "control/main_command_tables.h"
 
 namespace wendax {
 namespace {
@@ -40,10 +42,9 @@ constexpr int kSpeedbarHeight = 31;
 constexpr int kStatusLineHeight = 23;
 constexpr int kPanelHeight = 21;
 
-// Items whose commands the frame does not carry out yet; they stay disabled.
-constexpr const char* kFileItemsWithoutCommand[] = {"MI_FileRevert", "MI_FileSave1",
-                                                    "MI_FileSaveAs", "MI_FileSaveAll",
-                                                    "MI_FileClose",  "MI_FileCloseAll"};
+// The File menu's items that act on the active editor window.
+constexpr const char* kFileItemsOfAWindow[] = {"MI_FileSave1", "MI_FileSaveAs", "MI_FileSaveAll",
+                                               "MI_FileClose", "MI_FileCloseAll"};
 
 }  // namespace
 
@@ -51,8 +52,11 @@ TFM_Main::TFM_Main(const TMainWindowSetup& setup, TDialogs& dialogs)
     : FProgramDir(setup.ProgramDir),
       FIniFileName(setup.IniFileName),
       FCommandLineFiles(setup.FileNames),
-      FDialogs(dialogs) {
+      FDialogs(dialogs),
+      FZ_MainController(std::make_unique<TOvcController>()) {
     setObjectName(QStringLiteral("FM_Main"));
+    LoadMainCommandTables(FZ_MainController->EntryCommands());
+    FZ_MainController->EntryCommands().Table(0).SetActive(true);
     setWindowTitle(QString::fromLatin1(kProgramTitle));
     FMdiArea = new QMdiArea(this);
     setCentralWidget(FMdiArea);
@@ -108,13 +112,17 @@ void TFM_Main::BuildMenu() {
         new TRecentFiles(*file, *FMainMenu->Item(QStringLiteral("MI_HistStart")), FSettings.History,
                          [this](QAction& item) { OpenFromHistory(item); });
     FMainMenu->SetOpeningHandler(file, [this] { UpdateFileMenu(); });
-    for (const char* name : kFileItemsWithoutCommand)
-        FMainMenu->Item(QString::fromLatin1(name))->setEnabled(false);
     const auto command = [this](const char* name, void (TFM_Main::*run)()) {
         connect(FMainMenu->Item(QString::fromLatin1(name)), &QAction::triggered, this, run);
     };
     command("MI_FileNew", &TFM_Main::FileNew);
     command("MI_FileOpen", &TFM_Main::FileOpen);
+    command("MI_FileRevert", &TFM_Main::FileRevert);
+    command("MI_FileSave1", &TFM_Main::FileSave);
+    command("MI_FileSaveAs", &TFM_Main::FileSaveAs);
+    command("MI_FileSaveAll", &TFM_Main::FileSaveAll);
+    command("MI_FileClose", &TFM_Main::FileClose);
+    command("MI_FileCloseAll", &TFM_Main::FileCloseAll);
     command("MI_FilePrintSetup", &TFM_Main::FilePrintSetup);
     command("MI_FilePrint", &TFM_Main::FilePrint);
     command("MI_OptionsConfigure", &TFM_Main::OptionsConfigure);
@@ -261,18 +269,22 @@ void TFM_Main::ApplySettingsToAllEditors() {
 }
 
 // New, Open, Print setup, the recent files and Exit are always available (those that open
-// files once editor windows exist); Print while the active window's file has text; the
-// items of later commands stay disabled.
+// files once editor windows exist); the commands on the active window need one, Print a
+// text in it too, and Revert a window that is not untitled.
 void TFM_Main::UpdateFileMenu() {
     const bool canOpen = FEditorWindows != nullptr;
     FMainMenu->Item(QStringLiteral("MI_FileNew"))->setEnabled(canOpen);
     FMainMenu->Item(QStringLiteral("MI_FileOpen"))->setEnabled(canOpen);
     FRecentFiles->SetEntriesEnabled(canOpen);
     FMainMenu->Item(QStringLiteral("MI_FilePrintSetup"))->setEnabled(true);
+    FMainMenu->Item(QStringLiteral("MI_FileExit1"))->setEnabled(true);
     TEditorWindow* window = ActiveEditorWindow();
+    for (const char* name : kFileItemsOfAWindow)
+        FMainMenu->Item(QString::fromLatin1(name))->setEnabled(window != nullptr);
     FMainMenu->Item(QStringLiteral("MI_FilePrint"))
         ->setEnabled(window != nullptr && window->Editor1().TextLength() > 0);
-    FMainMenu->Item(QStringLiteral("MI_FileExit1"))->setEnabled(true);
+    FMainMenu->Item(QStringLiteral("MI_FileRevert"))
+        ->setEnabled(window != nullptr && !IsUntitledName(window->Editor1().FileName()));
 }
 
 // The show/hide items say what they will do.

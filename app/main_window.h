@@ -6,12 +6,13 @@
 #include <QDateTime>
 #include <QMainWindow>
 #include <QStringList>
+#include <exception>
 #include <functional>
 #include <memory>
 
-#include "app/search_options.h"
 #include "app/settings.h"
 #include "app/untitled_numbers.h"
+#include "engine/search_options.h"
 
 class QLabel;
 class QMdiArea;
@@ -23,6 +24,7 @@ namespace wendax {
 
 class TDialogs;
 class TEditCommands;
+class TEditorPane;
 class TEditorWindow;
 class TEditorWindows;
 class TFM_About;
@@ -32,6 +34,7 @@ class TFM_Replace;
 class TFM_Search;
 class TMainMenu;
 class TMenuShortcuts;
+class TOvcController;
 class TPopupHints;
 class TRecentFiles;
 class TSearchCommands;
@@ -77,6 +80,9 @@ class TFM_Main : public QMainWindow {
     void SetClock(std::function<QDateTime()> clock);
 
     TSettings& Settings() { return FSettings; }
+    TDialogs& Dialogs() const { return FDialogs; }
+    // Z_MainController: the command tables every editor of every editor window shares.
+    TOvcController& MainController() const { return *FZ_MainController; }
     const QString& ProgramDir() const { return FProgramDir; }
     const QString& IniFileName() const { return FIniFileName; }
     QMdiArea& MdiArea() const { return *FMdiArea; }
@@ -119,6 +125,21 @@ class TFM_Main : public QMainWindow {
 
     void FileNew();
     void FileOpen();
+    // After a confirmation the active window reloads its file.
+    void FileRevert();
+    void FileSave();
+    void FileSaveAs();
+    // Saves every window, the lowest in the stack first; an untitled one is named through
+    // the save dialog, and a cancel there skips it.
+    void FileSaveAll();
+    void FileClose();
+    // Asks every window to close, the lowest in the stack first; a window whose user
+    // cancels stays open and the others go on.
+    void FileCloseAll();
+    // Saves `window` as File > Save does (an untitled one through File > Save as). False
+    // when nothing was written: the save dialog was cancelled or writing failed, which is
+    // reported in an error box; the text and its Modified state are then as they were.
+    bool SaveWindow(TEditorWindow& window);
     void FilePrintSetup();
     // Prints the active window's file, or its highlight, in as many jobs as copies.
     void FilePrint();
@@ -172,11 +193,15 @@ class TFM_Main : public QMainWindow {
     void FirstShow();
     bool CloseQueryAll();
     void CollectVisibility();
+    bool SaveWindowAs(TEditorWindow& window, bool moveDialogs);
+    bool WriteFile(TEditorPane& editor, const std::string& fileName);
+    void ShowFailure(const std::exception& failure);
 
     QString FProgramDir;
     QString FIniFileName;
     QStringList FCommandLineFiles;
     TDialogs& FDialogs;
+    std::unique_ptr<TOvcController> FZ_MainController;
     TEditorWindows* FEditorWindows = nullptr;
     TSettings FSettings;
     TUntitledNumbers FUntitledNumbers;

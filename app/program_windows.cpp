@@ -2,6 +2,7 @@
 
 #include "app/about_box.h"
 #include "app/help_screen.h"
+#include "app/mdi_editor_windows.h"
 #include "app/options_dialog.h"
 #include "app/replace_dialog.h"
 #include "app/search_dialog.h"
@@ -15,6 +16,8 @@ TProgramWindows::TProgramWindows(const TMainWindowSetup& setup, TDialogs& dialog
       FM_About(std::make_unique<TFM_About>(FM_Main.get())),
       FM_Search(std::make_unique<TFM_Search>(FM_Main.get())),
       FM_Replace(std::make_unique<TFM_Replace>(FM_Main.get())) {
+    FEditorWindows = std::make_unique<TMdiEditorWindows>(*FM_Main);
+    FM_Main->SetEditorWindows(FEditorWindows.get());
     FM_Main->SetProgramDialogs(
         {FM_Options.get(), FM_HelpScreen.get(), FM_About.get(), FM_Search.get(), FM_Replace.get()});
 }

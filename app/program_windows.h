@@ -1,6 +1,7 @@
 // The program's six windows, created at start-up in a fixed order and kept for the whole
 // run: the main window first, then the options dialog, the help screen, the about box and
-// the find and replace dialogs. Only the main window is shown at start.
+// the find and replace dialogs. Only the main window is shown at start. The main window's
+// editor windows are TFM_Editor children.
 #pragma once
 
 #include <QWidget>
@@ -11,6 +12,7 @@
 
 namespace wendax {
 
+class TMdiEditorWindows;
 class TFM_Options;
 class TFM_HelpScreen;
 class TFM_About;
@@ -32,6 +34,8 @@ class TProgramWindows {
     std::vector<QWidget*> InCreationOrder() const;
 
   private:
+    // Made after the main window and kept until it has gone.
+    std::unique_ptr<TMdiEditorWindows> FEditorWindows;
     // Declared in creation order; the dialogs (children of the main window) go first.
     std::unique_ptr<TFM_Main> FM_Main;
     std::unique_ptr<TFM_Options> FM_Options;

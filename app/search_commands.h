@@ -6,7 +6,7 @@
 #include <QString>
 #include <functional>
 
-#include "app/search_options.h"
+#include "engine/search_options.h"
 
 class QWidget;
 

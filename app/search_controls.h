@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "app/search_options.h"
+#include "engine/search_options.h"
 
 class QCheckBox;
 class QComboBox;

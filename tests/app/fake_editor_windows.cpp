@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "app/file_names.h"
 #include "control/command_codes.h"
 #include "engine/display_columns.h"
 
@@ -111,6 +112,11 @@ int TFakeEditorPane::Replace(const std::string& text, const std::string& replace
     return count == 0 ? -1 : count;
 }
 
+void TFakeEditorPane::SaveToFile(const std::string& fileName) {
+    Calls.push_back("Save " + fileName);
+    Text->Modified = false;
+}
+
 std::string TFakeEditorPane::GetPrintableLine(int line) const {
     std::string expanded;
     for (const char c : Text->Lines.at(line - 1))
@@ -132,6 +138,11 @@ TFakeEditorWindow::TFakeEditorWindow(std::vector<std::string> lines)
     FEditor1.Text->Lines = std::move(lines);
 }
 
+void TFakeEditorWindow::SetFileName(const std::string& fileName) {
+    FEditor1.Name = fileName;
+    if (parentWidget() != nullptr) parentWidget()->setWindowTitle(FromFileName(fileName));
+}
+
 TEditorPane& TFakeEditorWindow::ActiveEditor() {
     return FActive == 2 && FSecond ? static_cast<TEditorPane&>(*FSecond) : FEditor1;
 }
@@ -149,6 +160,7 @@ bool TFakeEditorWindows::CreateEditorWindow(QMdiArea& area, const QString& fileN
     if (!isNew && !QFileInfo(fileName).isFile()) return false;
     auto* editor = new TFakeEditorWindow(isNew ? std::vector<std::string>{std::string()}
                                                : ReadLines(fileName));
+    editor->Pane1().Name = ToFileName(fileName);
     QMdiSubWindow* window = area.addSubWindow(editor);
     window->setWindowTitle(fileName);
     window->setAttribute(Qt::WA_DeleteOnClose);

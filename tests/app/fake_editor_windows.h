@@ -28,7 +28,8 @@ struct TFakeText {
 };
 
 // One pane: its own caret and highlight over the shared text. Every command is recorded
-// by name in Calls ("Undo", "Del", "Insert 3:07 PM 12/7/26", "Search abc 5" ...).
+// by name in Calls ("Undo", "Del", "Insert 3:07 PM 12/7/26", "Search abc 5",
+// "Save name" ...).
 class TFakeEditorPane : public TEditorPane {
   public:
     explicit TFakeEditorPane(std::shared_ptr<TFakeText> text) : Text(std::move(text)) {}
@@ -55,13 +56,18 @@ class TFakeEditorPane : public TEditorPane {
     int InsertString(const std::string& text) override;
     // Found when the text occurs anywhere (letter case as the options say).
     bool Search(const std::string& text, TEditorSearchOptions options) override;
-    // Replaces the first occurrence, or all with srReplaceAll; -1 when there is none.
+    // Replaces the first occurrence, or all with srReplaceAll (an empty replacement
+    // deletes); -1 when there is none.
     int Replace(const std::string& text, const std::string& replacement,
                 TEditorSearchOptions options) override;
+    std::string FileName() const override { return Name; }
+    // Clears Modified; nothing is written.
+    void SaveToFile(const std::string& fileName) override;
     std::string GetPrintableLine(int line) const override;
     int PrintableColumn(int line, int col) const override;
 
     std::shared_ptr<TFakeText> Text;
+    std::string Name;
     bool Insert = true;
     int CaretLine = 1;
     int CaretCol = 1;
@@ -81,6 +87,9 @@ class TFakeEditorWindow : public QPlainTextEdit, public TEditorWindow {
     bool IsSplit() const override { return FSecond != nullptr; }
     void ToggleSplit() override;
     void ApplySettings(const TSettings& settings) override { Applied.push_back(settings); }
+    void SetFileName(const std::string& fileName) override;
+    // Recorded in Editor1's calls as "Revert".
+    void Revert() override { FEditor1.Calls.push_back("Revert"); }
 
     TFakeEditorPane& Pane1() { return FEditor1; }
     // The second pane while split.

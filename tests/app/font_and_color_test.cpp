@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
 #include <QFontInfo>
+#include <algorithm>
 
 #include "app/font_choice.h"
 #include "app/system_colors.h"
+#include "control/fixed_font.h"
 
 namespace wendax {
 namespace {
@@ -27,10 +30,14 @@ TEST(FixedFamily, AMissingOrProportionalFamilyTakesTheFallback) {
     EXPECT_EQ(ChooseFixedFamily("", kInstalled, IsFixed, "Fallback"), "Fallback");
 }
 
-TEST(FixedFamily, OnThisDesktopAMissingFaceBecomesTheSystemFixedFont) {
+TEST(FixedFamily, OnThisDesktopAMissingFaceBecomesAFixedPitchFamilyTheEditorsUse) {
     const std::string chosen = InstalledFixedFamily("Fixedsys");
-    EXPECT_EQ(chosen, SystemFixedFamily());
-    EXPECT_FALSE(chosen.empty());
+    ASSERT_FALSE(chosen.empty());
+    const std::vector<std::string>& editorFaces = FixedFontNames();
+    EXPECT_NE(std::find(editorFaces.begin(), editorFaces.end(), chosen), editorFaces.end());
+    const std::string system = SystemFixedFamily();
+    const bool systemIsFixed = QFontDatabase::isFixedPitch(QString::fromStdString(system));
+    EXPECT_EQ(chosen, systemIsFixed ? system : editorFaces.front());
     // The name actually used resolves to itself, so it stays the same from run to run.
     EXPECT_EQ(InstalledFixedFamily(chosen), chosen);
 }

@@ -308,15 +308,31 @@ TEST_F(MainWindow, WithoutEditorWindowsNothingOpensFiles) {
     EXPECT_FALSE(FDropAccepted);
 }
 
-TEST_F(MainWindow, FileMenuItemsWithoutTheirCommandsStayDisabled) {
-    Start({MakeFile(QStringLiteral("a.txt"))});
+TEST_F(MainWindow, FileItemsOfTheActiveWindowNeedOneAndRevertATitledOne) {
+    const char* always[] = {"MI_FileNew", "MI_FileOpen", "MI_FilePrintSetup", "MI_FileExit1",
+                            "MI_FileExit2"};
+    const char* ofAWindow[] = {"MI_FileSave1",   "MI_FileSave2", "MI_FileSaveAs",
+                               "MI_FileSaveAll", "MI_FileClose", "MI_FileCloseAll"};
+    Start();
     FFrame->UpdateCommandStates();
-    for (const char* name : {"MI_FileNew", "MI_FileOpen", "MI_FilePrintSetup", "MI_FilePrint",
-                             "MI_FileExit1", "MI_FileExit2"})
+    for (const char* name : always)
         EXPECT_TRUE(FFrame->MainMenu().IsEnabled(*Item(name))) << name;
-    for (const char* name : {"MI_FileRevert", "MI_FileSave1", "MI_FileSave2", "MI_FileSaveAs",
-                             "MI_FileSaveAll", "MI_FileClose", "MI_FileCloseAll"})
+    for (const char* name : ofAWindow)
         EXPECT_FALSE(FFrame->MainMenu().IsEnabled(*Item(name))) << name;
+    EXPECT_FALSE(Item("MI_FileRevert")->isEnabled());
+    EXPECT_FALSE(Item("MI_FilePrint")->isEnabled());
+
+    Item("MI_FileNew")->trigger();
+    FFrame->UpdateCommandStates();
+    for (const char* name : ofAWindow)
+        EXPECT_TRUE(FFrame->MainMenu().IsEnabled(*Item(name))) << name;
+    EXPECT_FALSE(Item("MI_FileRevert")->isEnabled());  // untitled
+    EXPECT_FALSE(Item("MI_FilePrint")->isEnabled());   // no text
+
+    FFrame->OpenEditorWindow(MakeFile(QStringLiteral("a.txt")), false);
+    FFrame->UpdateCommandStates();
+    EXPECT_TRUE(Item("MI_FileRevert")->isEnabled());
+    EXPECT_TRUE(Item("MI_FilePrint")->isEnabled());
 }
 
 TEST_F(MainWindow, MenuShortcutsComeBeforeTheFocusedEditor) {
@@ -434,7 +450,7 @@ TEST_F(MainWindow, AFixedPlaceIsUsedButNeverRecorded) {
 TEST_F(MainWindow, AFontFaceThatIsNotInstalledIsSavedUnderTheFaceUsed) {
     WriteIni("[Font]\nSFontName=Fixedsys\nPFontName=No Such Face\nPFontSize=9\nPFontBold=1\n");
     Start();
-    const std::string used = SystemFixedFamily();
+    const std::string used = InstalledFixedFamily("Fixedsys");
     EXPECT_EQ(FFrame->Settings().SFontName, used);
     EXPECT_EQ(FFrame->PrinterFont().family().toStdString(), used);
     EXPECT_EQ(FFrame->PrinterFont().pointSize(), 9);

@@ -38,6 +38,8 @@ class TLinesPane : public TEditorPane {
     int Replace(const std::string&, const std::string&, TEditorSearchOptions) override {
         return -1;
     }
+    std::string FileName() const override { return {}; }
+    void SaveToFile(const std::string&) override {}
     std::string GetPrintableLine(int line) const override {
         std::string out;
         for (char c : Lines.at(line - 1))

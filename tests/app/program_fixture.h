@@ -1,6 +1,6 @@
 // A whole program for tests: the six windows over a settings file in a temporary
-// directory, scripted dialogs and fake editor windows, and a way to act inside the
-// program's own modal dialogs while they run.
+// directory, scripted dialogs and fake (or the program's own) editor windows, and a way to
+// act inside the program's own modal dialogs while they run.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -41,7 +41,8 @@ class ProgramTest : public ::testing::Test {
     // A file of `lines`, each ended by a line break.
     QString MakeFile(const QString& name, const QByteArray& text = "text\n");
 
-    // Creates the six windows, shows the main window and opens `files`.
+    // Creates the six windows, shows the main window and opens `files`, in fake editor
+    // windows unless FRealEditors is set.
     TFM_Main& Start(const QStringList& files = {});
     TFM_Main& Main() const { return FWindows->Main(); }
     TProgramWindows& Windows() const { return *FWindows; }
@@ -58,6 +59,7 @@ class ProgramTest : public ::testing::Test {
     QTemporaryDir FDir;
     TScriptedDialogs FDialogs;
     TFakeEditorWindows FEditors;
+    bool FRealEditors = false;
     std::unique_ptr<TProgramWindows> FWindows;
 };
 

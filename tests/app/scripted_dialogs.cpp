@@ -39,6 +39,13 @@ void TScriptedDialogs::ExpectOpen(const QStringList& files) {
     Expect(answer);
 }
 
+void TScriptedDialogs::ExpectSave(const QString& file) {
+    TDialogAnswer answer;
+    answer.Kind = dkSaveFile;
+    answer.Files = {file};
+    Expect(answer);
+}
+
 void TScriptedDialogs::ExpectInput(const QString& text) {
     TDialogAnswer answer;
     answer.Kind = dkInput;

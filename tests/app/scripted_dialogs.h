@@ -53,6 +53,7 @@ class TScriptedDialogs : public TDialogs {
     void Expect(TDialogAnswer answer) { FAnswers.push_back(std::move(answer)); }
     void ExpectMessage(TModalResult result);
     void ExpectOpen(const QStringList& files);
+    void ExpectSave(const QString& file);
     void ExpectInput(const QString& text);
     void ExpectCancel(TDialogKind kind);
 
