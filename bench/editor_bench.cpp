@@ -14,14 +14,13 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "bench/corpus_writer.h"
+#include "bench/read_whole_file.h"
 #include "control/controller.h"
 #include "engine/custom_editor.h"
 #include "platform/headless/headless_platform.h"
@@ -58,17 +57,6 @@ std::string Head(const char* measure, const std::string& file) {
            "\"";
 }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "cannot read %s\n", path.c_str());
-        std::exit(2);
-    }
-    std::ostringstream text;
-    text << in.rdbuf();
-    return std::move(text).str();
-}
-
 class TEditorBench {
   public:
     explicit TEditorBench(std::string path) : FPath(std::move(path)) {
@@ -93,7 +81,7 @@ class TEditorBench {
 // Lines end at LF, with a CR before it belonging to the line end (the corpus has CR LF);
 // each goes through AppendPara as file loading hands it over.
 void TEditorBench::Load() {
-    const std::string text = ReadFile(FPath);
+    const std::string text = ReadWholeFile(FPath);
     const auto start = TClock::now();
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t lf = std::min(text.find('\n', at), text.size());

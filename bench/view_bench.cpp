@@ -11,12 +11,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <string_view>
 
 #include "bench/corpus_writer.h"
+#include "bench/read_whole_file.h"
 #include "control/controller.h"
 #include "engine/custom_editor.h"
 #include "platform/headless/headless_platform.h"
@@ -40,17 +39,6 @@ std::string Field(const char* name, double value) {
 void Emit(const char* measure, const std::string& fields) {
     std::printf("{\"bench\":\"view\",\"measure\":\"%s\"%s}\n", measure, fields.c_str());
     std::fflush(stdout);
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "cannot read %s\n", path.c_str());
-        std::exit(2);
-    }
-    std::ostringstream text;
-    text << in.rdbuf();
-    return std::move(text).str();
 }
 
 class TViewBench {
@@ -82,7 +70,7 @@ class TViewBench {
 };
 
 void TViewBench::Load(const std::string& path) {
-    const std::string text = ReadFile(path);
+    const std::string text = ReadWholeFile(path);
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t lf = std::min(text.find('\n', at), text.size());
         const std::size_t end = lf > at && text[lf - 1] == '\r' ? lf - 1 : lf;
@@ -117,10 +105,9 @@ void TViewBench::PageDown(bool paint) {
         FWindow.Posted.clear();
     }
     const double seconds = SecondsSince(start);
-    Emit(paint ? "page_down_painted" : "page_down", Field("pages", pages) +
-                                                        Field("seconds", seconds) +
-                                                        Field("us_per_page", seconds * 1e6 / pages) +
-                                                        Field("top_line", FEditor.TopLine()));
+    Emit(paint ? "page_down_painted" : "page_down",
+         Field("pages", pages) + Field("seconds", seconds) +
+             Field("us_per_page", seconds * 1e6 / pages) + Field("top_line", FEditor.TopLine()));
 }
 
 // The rectangles invalidated by one character typed in the middle of the text, and the

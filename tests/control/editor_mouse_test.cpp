@@ -6,16 +6,6 @@
 namespace wendax::test {
 namespace {
 
-std::string Numbered(int count, int caretLine = 1) {
-    std::string text;
-    for (int i = 1; i <= count; ++i) {
-        if (i > 1) text += '\n';
-        if (i == caretLine) text += '|';
-        text += "line " + std::to_string(i);
-    }
-    return text;
-}
-
 class EditorMouse : public testing::Test {
   protected:
     void Click(TPoint pos, std::uint8_t shift = ksNone) {
@@ -96,7 +86,7 @@ TEST_F(EditorMouse, ADragHighlightsFromThePressToTheMouse) {
 
 // The scroll-bar height is 16, so full speed starts 48 pixels outside the window.
 TEST_F(EditorMouse, DraggingBelowTheWindowScrollsFasterTheFurtherOut) {
-    f.Open(Numbered(30), 5, 20);
+    f.Open(NumberedLines(30), 5, 20);
     f.Window->Press(TViewFixture::Cell(2, 1));
     const int bottom = 5 * kLineHeight;
     f.Window->MoveMouse({30, bottom + 5});
@@ -123,7 +113,7 @@ TEST_F(EditorMouse, DraggingBelowTheWindowScrollsFasterTheFurtherOut) {
 }
 
 TEST_F(EditorMouse, DraggingAboveTheWindowScrollsUp) {
-    f.Open(Numbered(30), 5, 20);
+    f.Open(NumberedLines(30), 5, 20);
     f.Editor.SetTopLine(10);
     f.Window->Press(TViewFixture::Cell(1, 1));
     f.Window->MoveMouse({30, -60});
@@ -135,7 +125,7 @@ TEST_F(EditorMouse, DraggingAboveTheWindowScrollsUp) {
 }
 
 TEST_F(EditorMouse, ATickAfterTheButtonWentUpUnnoticedEndsTheDrag) {
-    f.Open(Numbered(3), 5, 20);
+    f.Open(NumberedLines(3), 5, 20);
     f.Window->Press(TViewFixture::Cell(1, 1));
     f.Window->ButtonsDown[mbLeft] = false;
     f.Window->FireTimer(TOvcCustomEditor::kDragTimer);

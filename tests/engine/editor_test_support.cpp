@@ -159,4 +159,14 @@ std::string ScriptName(const testing::TestParamInfo<TEditorScript>& info) {
     return info.param.Name;
 }
 
+std::string NumberedLines(int count, int caretLine) {
+    std::string text;
+    for (int i = 1; i <= count; ++i) {
+        if (i > 1) text += '\n';
+        if (i == caretLine) text += '|';
+        text += "line " + std::to_string(i);
+    }
+    return text;
+}
+
 }  // namespace wendax::test

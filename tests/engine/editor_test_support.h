@@ -34,6 +34,10 @@ std::string Marked(TOvcCustomEditor& editor);
 // The paragraphs joined by '\n'.
 std::string PlainText(TOvcCustomEditor& editor);
 
+// `count` paragraphs "line 1", "line 2", ... in marked form, the caret at the start of
+// paragraph `caretLine`.
+std::string NumberedLines(int count, int caretLine = 1);
+
 // Headless cells: 8 pixels wide, 17 high (font height 15, leading 1, plus 1).
 inline constexpr int kCellWidth = 8;
 inline constexpr int kLineHeight = 17;

@@ -7,17 +7,6 @@
 namespace wendax::test {
 namespace {
 
-// `count` short lines, the caret at line `caretLine`.
-std::string Lines(int count, int caretLine = 1) {
-    std::string text;
-    for (int i = 1; i <= count; ++i) {
-        if (i > 1) text += '\n';
-        if (i == caretLine) text += '|';
-        text += "line " + std::to_string(i);
-    }
-    return text;
-}
-
 std::int32_t CaretLine(TOvcCustomEditor& editor) {
     std::int32_t col = 0;
     return editor.GetCaretPosition(col);
@@ -28,7 +17,7 @@ class EditorView : public testing::Test {
     // A window of 20 rows by 80 columns over 100 lines, caret on line `caretLine`.
     void Open100(int caretLine = 1) {
         f.OpenWindow(20);
-        f.Load(Lines(100, caretLine));
+        f.Load(NumberedLines(100, caretLine));
     }
     const THeadlessScrollBar& Bar(TScrollBarKind bar) { return f.Window->ScrollBars[bar]; }
 
@@ -78,7 +67,7 @@ TEST_F(EditorView, ALongTextScalesTheVerticalRange) {
 
 TEST_F(EditorView, AShortTextHasNothingToScroll) {
     f.OpenWindow(20);
-    f.Load(Lines(5));
+    f.Load(NumberedLines(5));
     EXPECT_EQ(Bar(sbVertical).Min, 1);
     EXPECT_EQ(Bar(sbVertical).Max, 1);
     f.Editor.SetScrollBarsAlways(true);
@@ -120,7 +109,7 @@ TEST_F(EditorView, ScrollByKeepsTheTopLineWithinTheText) {
 
 TEST_F(EditorView, ScrollByOnAShortTextStaysAtTheFirstLine) {
     f.OpenWindow(20);
-    f.Load(Lines(10));
+    f.Load(NumberedLines(10));
     f.Editor.ScrollBy(0, 1000);
     EXPECT_EQ(f.Editor.TopLine(), 1);
     EXPECT_TRUE(f.TopLines.empty());
@@ -391,7 +380,7 @@ TEST_F(EditorView, WrapToWindowFollowsTheVisibleColumns) {
 
 TEST_F(EditorView, StaleScrollBarValuesAreSentAtTheNextPaint) {
     f.OpenWindow(8);
-    f.Load(Lines(3, 2));
+    f.Load(NumberedLines(3, 2));
     EXPECT_EQ(Bar(sbVertical).Max, 1);
     f.Editor.InsertString("a\nb\nc\nd\ne\nf\n");
     ASSERT_EQ(f.Editor.TopLine(), 1);
