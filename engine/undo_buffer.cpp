@@ -63,9 +63,10 @@ bool TUndoBuffer::Record(TUndoKind kind, bool modified, std::int32_t para, std::
         if (merged == mrRefused) return false;
         if (merged == mrNone) FGroupTag = NewTag();  // a change outside a group is a group
     }
+    // A payload beyond 16 bits (the largest overwrite of a full paragraph) is larger than any
+    // buffer: Reserve wipes the history, which must never survive a change left unrecorded.
     const std::size_t payload = first.size() + (pair ? second.size() + 2 : 0);
-    if (payload > 0xFFFF || !Reserve(static_cast<std::uint32_t>(payload) + kUndoHeaderBytes))
-        return false;
+    if (!Reserve(static_cast<std::uint32_t>(payload) + kUndoHeaderBytes)) return false;
     const std::uint32_t at = CurrentEnd();
     TUndoRecord record;
     record.PrevSize = FUndoCount == 0 ? 0 : static_cast<std::uint16_t>(At(FCurrent).Space());
@@ -101,7 +102,7 @@ TUndoBuffer::TMergeResult TUndoBuffer::Merge(TUndoKind kind, std::int32_t para, 
     if (current.Kind != kind || current.Para != para) return mrNone;
     if (!Continues(current, kind, pos, static_cast<std::int32_t>(first.size()))) return mrNone;
     const std::size_t added = first.size() + second.size();
-    if (added > 0xFFFF || !Reserve(static_cast<std::uint32_t>(added))) return mrRefused;
+    if (!Reserve(static_cast<std::uint32_t>(added))) return mrRefused;
     if (FUndoCount == 0) return mrCurrentDropped;
     Append(At(FCurrent), kind, pos, first, second);
     FFree = static_cast<std::uint16_t>(FFree - added);
@@ -154,7 +155,9 @@ void TUndoBuffer::Append(const TUndoRecord& current, TUndoKind kind, std::int32_
     WriteUndoRecord(FBlock.get() + FCurrent, record);
 }
 
-// Makes `bytes` free after Current. Precondition: no redo records.
+// Makes `bytes` free after Current. Precondition: no redo records. A refused change is still
+// carried out, so every refusal leaves the buffer empty (a lost group keeps it empty until the
+// group closes): no older record may ever be undone over a change it does not know of.
 bool TUndoBuffer::Reserve(std::uint32_t bytes) {
     if (FGroupLost) return false;
     if (FSize < bytes) {  // too large for the whole buffer: the history is gone

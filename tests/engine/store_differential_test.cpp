@@ -45,6 +45,8 @@ class TSequence {
     void Configure();
     void Step();
     void Edit();
+    bool OverwritesWithSame(std::int32_t k, std::int32_t p, std::int32_t o,
+                            const std::string& text) const;
     void ChangeSetting();
     void UndoStep();
     void RedoStep();
@@ -64,6 +66,7 @@ class TSequence {
     std::size_t FCursor = 0;      // the entry the text is at
     std::size_t FSaved = 0;
     bool FUndoneMidway = false;
+    bool FRewritten = false;  // the last edit overwrote characters with the same ones
     std::int32_t FTypingPara = 0;
     std::int32_t FTypingPos = 0;
 };
@@ -162,8 +165,12 @@ void TSequence::Step() {
         const std::uint16_t undoCount = FStore->UndoBuffer().UndoCount();
         const std::uint16_t free = FStore->UndoBuffer().Free();
         const Texts before = FModel.Paras;
+        FRewritten = false;
         Edit();
-        if (FModel.Paras != before || FStore->UndoBuffer().UndoCount() != undoCount ||
+        // A change that leaves the text as it was is still a step of the history, and when
+        // the buffer dropped an old group of the same size to make room for it, the counters
+        // do not show it either.
+        if (FModel.Paras != before || FRewritten || FStore->UndoBuffer().UndoCount() != undoCount ||
             FStore->UndoBuffer().Free() != free) {
             Remember();
         }
@@ -193,6 +200,7 @@ void TSequence::Edit() {
     } else if (choice < 40) {
         const std::int32_t o = Pick(5);
         const std::string text = Chars(8);
+        FRewritten = OverwritesWithSame(k, p, o, text);
         ASSERT_EQ(FStore->ReplaceChars(view, k, p, o, text), FModel.ReplaceChars(k, p, o, text));
     } else if (choice < 45) {
         const std::string text = Chars(30);
@@ -225,6 +233,17 @@ void TSequence::Edit() {
         ASSERT_EQ(FStore->InsertText(view, at, text), FModel.InsertText(modelAt, text));
         ASSERT_EQ(at, modelAt);
     }
+}
+
+// Whether ReplaceChars(k, p, o, text) writes the very characters already there: a recorded
+// change that leaves the text as it was (typing 'a' over 'a' in overwrite mode).
+bool TSequence::OverwritesWithSame(std::int32_t k, std::int32_t p, std::int32_t o,
+                                   const std::string& text) const {
+    if (k < 1 || k > static_cast<std::int32_t>(FModel.Paras.size()) || p < 1 || text.empty())
+        return false;
+    const std::string& para = FModel.Paras[static_cast<std::size_t>(k - 1)];
+    if (p > static_cast<std::int32_t>(para.size()) + 1) return false;
+    return para.substr(static_cast<std::size_t>(p - 1), static_cast<std::size_t>(o)) == text;
 }
 
 void TSequence::ChangeSetting() {
@@ -327,18 +346,34 @@ void TSequence::UndoAndRedoEverything() {
     ASSERT_EQ(FModel.Paras, FHistory.back());
 }
 
+// Runs the sequence of one seed, with index blocks chosen by the seed.
+void RunSeed(std::uint64_t seed) {
+    const std::int32_t blockSizes[] = {1, 2, 3, 4, 8, TParaIndex::kMaxParas};
+    const std::int32_t blockSize = blockSizes[seed % 6];
+    SCOPED_TRACE("seed " + std::to_string(seed) + ", index blocks of " + std::to_string(blockSize) +
+                 " (rerun with WENDAX_STORE_SEED=" + std::to_string(seed) +
+                 " WENDAX_STORE_SEQUENCES=1)");
+    const TParaIndex::TScopedMaxParas blocks(blockSize);
+    TSequence(seed).Run();
+}
+
 TEST(StoreDifferential, RandomSequencesMatchThePlainModel) {
     THeadlessPlatform platform;
     const std::uint64_t sequences = EnvNumber("WENDAX_STORE_SEQUENCES", 1500);
     const std::uint64_t firstSeed = EnvNumber("WENDAX_STORE_SEED", 1);
     for (std::uint64_t seed = firstSeed; seed < firstSeed + sequences; ++seed) {
-        const std::int32_t blockSizes[] = {1, 2, 3, 4, 8, TParaIndex::kMaxParas};
-        const std::int32_t blockSize = blockSizes[seed % 6];
-        SCOPED_TRACE("seed " + std::to_string(seed) + ", index blocks of " +
-                     std::to_string(blockSize) + " (rerun with WENDAX_STORE_SEED=" +
-                     std::to_string(seed) + " WENDAX_STORE_SEQUENCES=1)");
-        const TParaIndex::TScopedMaxParas blocks(blockSize);
-        TSequence(seed).Run();
+        RunSeed(seed);
+        if (::testing::Test::HasFatalFailure()) return;
+    }
+}
+
+// Seeds of the long run whose small undo buffers overwrite characters with the same ones
+// while dropping an old group of the same size, so that neither the text nor the buffer's
+// counters show the new step.
+TEST(StoreDifferential, SameCharacterOverwritesInFullBuffersMatchThePlainModel) {
+    THeadlessPlatform platform;
+    for (const std::uint64_t seed : {31054, 43988, 68198, 178196, 191508, 395559}) {
+        RunSeed(seed);
         if (::testing::Test::HasFatalFailure()) return;
     }
 }

@@ -234,6 +234,45 @@ TEST(UndoBufferSize, ChangeLargerThanTheBufferClearsTheHistory) {
     EXPECT_EQ(store->UndoBuffer().Free(), 64);
 }
 
+// The largest overwrite of a full-length paragraph needs more than 65535 bytes of payload:
+// refused like any change too large for the buffer, it must take the history with it, or
+// undoing the older typing would apply to a text it was never made in.
+TEST(UndoBufferSize, OverwriteTooLargeToRecordClearsTheHistory) {
+    const std::string full(kMaxParaLength, 'x');
+    auto store = MakeStore({"ab", full}, false, 80, 65535);
+    Type(*store, 1, 3, "c");
+    EXPECT_EQ(store->ReplaceChars(nullptr, 2, 1, kMaxParaLength, std::string(kMaxParaLength, 'y')),
+              eeOk);
+    EXPECT_EQ(store->UndoBuffer().UndoCount(), 0);
+    EXPECT_EQ(store->UndoBuffer().Free(), 65535);
+    UndoOnce(*store);
+    EXPECT_EQ(Paragraphs(*store), (Texts{"abc", std::string(kMaxParaLength, 'y')}));
+    EXPECT_STORE_VALID(*store);
+}
+
+// Writing a character over itself changes no text but is a change of its own: its undo
+// leaves the text as it is, the next one goes further back. Here it also drops the oldest
+// group, of exactly its own size, so the buffer's counters stay as they were.
+TEST(UndoBufferSize, OverwriteWithTheSameCharacterIsAStepOfItsOwn) {
+    auto store = MakeStore({"a", ""}, false, 80, 64);
+    for (const char* text : {"p", "q", "r"})
+        store->InsertParaAfter(nullptr, 1, text);
+    ASSERT_EQ(store->UndoBuffer().Free(), 4);
+    store->ReplaceChars(nullptr, 1, 1, 1, "a");
+    EXPECT_EQ(store->UndoBuffer().UndoCount(), 3);
+    EXPECT_EQ(store->UndoBuffer().Free(), 4);
+    const Texts after{"a", "r", "q", "p", ""};
+    EXPECT_EQ(Paragraphs(*store), after);
+    EXPECT_EQ(UndoOnce(*store), (TParaPos{1, 1}));
+    EXPECT_EQ(Paragraphs(*store), after);
+    UndoOnce(*store);
+    EXPECT_EQ(Paragraphs(*store), (Texts{"a", "q", "p", ""}));
+    UndoOnce(*store);
+    EXPECT_EQ(Paragraphs(*store), (Texts{"a", "p", ""}));
+    EXPECT_EQ(store->UndoBuffer().UndoCount(), 0);  // the "p" group was dropped
+    EXPECT_STORE_VALID(*store);
+}
+
 TEST(UndoBufferSize, ZeroRecordsNothingButEveryChangeHappens) {
     auto store = MakeStore({"a", "b"}, false, 80, 0);
     const std::size_t before = store->MemoryUsed();
