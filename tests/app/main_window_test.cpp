@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QLabel>
@@ -227,6 +228,20 @@ TEST_F(MainWindow, OpenStartsInTheDefaultDirectoryAndThenWhereTheLastFileWas) {
     EXPECT_EQ(FDialogs.Calls()[0].File.Filter, "Notes|*.note|");
     EXPECT_EQ(FDialogs.Calls()[1].File.InitialDir, Path(QStringLiteral("sub/")));
     EXPECT_EQ(Windows(), QStringList{inSub});
+}
+
+TEST_F(MainWindow, AnInstalledProgramsDialogsStartInTheHomeDirectory) {
+    FFrame = std::make_unique<TFM_Main>(
+        TMainWindowSetup{QStringLiteral("/nonexistent/wendax-bin/"), IniPath(), {}}, FDialogs);
+    const QString home = QDir::homePath() + QLatin1Char('/');
+    EXPECT_EQ(FFrame->Settings().DefaultDir, ToFileName(home));
+    EXPECT_EQ(FFrame->OpenDialog().InitialDir, home);
+    EXPECT_EQ(FFrame->SaveDialog().InitialDir, home);
+}
+
+TEST_F(MainWindow, AProgramDirectoryTheUserMayWriteIsTheDefaultDirectory) {
+    Start();
+    EXPECT_EQ(FFrame->Settings().DefaultDir, ToFileName(FDir.path() + QLatin1Char('/')));
 }
 
 TEST_F(MainWindow, AFileThatFailsInTheOpenDialogIsStillListed) {
