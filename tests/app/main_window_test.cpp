@@ -176,6 +176,16 @@ TEST_F(MainWindow, WithMaxEditorTheOnlyWindowIsMaximised) {
     EXPECT_TRUE(FFrame->MdiArea().currentSubWindow()->isMaximized());
 }
 
+TEST_F(MainWindow, AFileThatFailsToOpenLeavesTheOnlyOtherWindowAsItWas) {
+    WriteIni("[Editor]\nMaxEditor=1\n");
+    Start({MakeFile(QStringLiteral("a.txt"))});
+    QMdiSubWindow* only = FFrame->MdiArea().currentSubWindow();
+    only->showNormal();
+    FDialogs.ExpectMessage(mrOk);
+    FFrame->OpenEditorWindow(Path(QStringLiteral("gone.txt")), false);
+    EXPECT_FALSE(only->isMaximized());
+}
+
 TEST_F(MainWindow, WithoutMaxEditorWindowsKeepTheirState) {
     Start({MakeFile(QStringLiteral("a.txt"))});
     EXPECT_FALSE(FFrame->MdiArea().currentSubWindow()->isMaximized());
