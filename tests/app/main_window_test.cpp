@@ -526,7 +526,11 @@ TEST_F(MainWindow, DoubleClickingTheMaximisedChildsIconInTheMenuBarClosesIt) {
     QApplication::setActiveWindow(FFrame.get());
     FFrame->MdiArea().currentSubWindow()->showMaximized();
     QCoreApplication::processEvents();
-    QWidget* icon = FFrame->menuBar()->cornerWidget(Qt::TopLeftCorner);
+    QMenuBar* bar = FFrame->menuBar();
+    QTest::mouseDClick(bar, Qt::LeftButton, {}, QPoint(bar->width() * 2 / 3, bar->height() / 2));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Windows(), (QStringList{b, a}));
+    QWidget* icon = bar->cornerWidget(Qt::TopLeftCorner);
     ASSERT_NE(icon, nullptr);
     QTest::mouseDClick(icon, Qt::LeftButton);
     QCoreApplication::processEvents();
