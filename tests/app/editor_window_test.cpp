@@ -451,6 +451,9 @@ TEST_F(EditorWindow, Screenshot) {
     Start({notes, letter});
     Main().MdiArea().tileSubWindows();
     Form().ToggleSplit();
+    Editor1().SetCaretPosition(3, 6);
+    Form().SetBookmark(2);
+    Editor1().SetSelection(3, 6, 3, 10, true);
     Settle();
     EXPECT_TRUE(Main().grab().save(QDir::current().filePath(QStringLiteral("editor_windows.png"))));
 }
