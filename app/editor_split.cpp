@@ -26,7 +26,8 @@ void TFM_Editor::ToggleSplit() {
 }
 
 // The upper pane takes Editor1's insert caret shape and joins its text (and file name)
-// once both panes have the settings.
+// once both panes have the settings. Like Editor1 it wants Tab: both panes edit one
+// text, so the key types the same in either instead of moving the focus in one.
 void TFM_Editor::Split() {
     FEditor1Height = height() / 2;
     FSplitter = new TSplitterBar(
@@ -39,6 +40,7 @@ void TFM_Editor::Split() {
     second.CaretIns().SetShape(FEditor1->Editor().CaretIns().Shape());
     second.SetBorderStyle(bsNone);
     second.SetHideSelection(false);
+    second.SetWantTab(true);
     ConnectPane(*FSecondEditor);
     LayOut();
     FSplitter->show();

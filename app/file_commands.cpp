@@ -31,8 +31,11 @@ bool TFM_Main::OpenEditorWindow(const QString& fileName, bool isNew) {
         FEditorWindows != nullptr && FEditorWindows->CreateEditorWindow(*FMdiArea, fileName, isNew);
     if (!opened)
         ShowMessage(FDialogs, mkWarning, QStringLiteral("Unable to open file ") + fileName);
+    // A file that failed to load leaves the other windows as they were, even when a single
+    // one remains.
     QMdiSubWindow* current = FMdiArea->currentSubWindow();
-    if (FMdiArea->subWindowList().size() == 1 && FSettings.MaxEditor && current != nullptr)
+    if (opened && FMdiArea->subWindowList().size() == 1 && FSettings.MaxEditor &&
+        current != nullptr)
         current->showMaximized();
     FRecentFiles->Remove(fileName);
     return opened;

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -157,7 +158,8 @@ void TFM_Main::BuildCommands() {
 // A font face that is no installed fixed-pitch family on this desktop becomes the
 // desktop's fixed font, and the settings keep that name from now on.
 void TFM_Main::LoadSettingsFile() {
-    FSettings = LoadSettings(ReadSettingsFile(FIniFileName), ToFileName(FProgramDir));
+    const QString defaultDir = ChooseDefaultDir(FProgramDir, QDir::homePath(), FileSystemProbe());
+    FSettings = LoadSettings(ReadSettingsFile(FIniFileName), ToFileName(defaultDir));
     FSettings.SFontName = InstalledFixedFamily(FSettings.SFontName);
     FSettings.PFontName = InstalledFixedFamily(FSettings.PFontName);
 }

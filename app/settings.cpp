@@ -148,9 +148,9 @@ void SaveHistory(const TSettings& s, TIniFile& ini) {
 
 }  // namespace
 
-TSettings LoadSettings(const TIniFile& ini, const std::string& programDir) {
+TSettings LoadSettings(const TIniFile& ini, const std::string& defaultDir) {
     TSettings s;
-    s.DefaultDir = programDir;
+    s.DefaultDir = defaultDir;
     LoadProgram(ini, s);
     LoadColors(ini, s);
     LoadEditor(ini, s);

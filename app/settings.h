@@ -21,7 +21,7 @@ struct TSettings {
     bool LineCountVisible = true;
     bool CharCountVisible = true;
     bool FloatingHints = true;
-    std::string DefaultDir;  // defaults to the program's directory
+    std::string DefaultDir;  // its default depends on where the program is
     std::string Filter = "All files|*.*|Text files|*.txt|";
 
     // [Colors]
@@ -72,8 +72,8 @@ struct TSettings {
 inline constexpr int kHistoryKeys = 5;
 
 // Reads every key in the file's order of keys; missing or unreadable values give the
-// defaults. Loaded values are not range-checked.
-TSettings LoadSettings(const TIniFile& ini, const std::string& programDir);
+// defaults, `defaultDir` for DefaultDir. Loaded values are not range-checked.
+TSettings LoadSettings(const TIniFile& ini, const std::string& defaultDir);
 
 // Writes every key into `ini`, in the order a new file lists them.
 void SaveSettings(const TSettings& settings, TIniFile& ini);

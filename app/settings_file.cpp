@@ -27,6 +27,12 @@ QString ChooseSettingsFile(const TSettingsPlaces& places, const TWritableProbe& 
     return QDir(places.UserConfigDir).filePath(QLatin1String(kSettingsFileName));
 }
 
+QString ChooseDefaultDir(const QString& programDir, const QString& homeDir,
+                         const TWritableProbe& probe) {
+    if (probe.IsWritableDir(programDir)) return programDir;
+    return homeDir.endsWith(QLatin1Char('/')) ? homeDir : homeDir + QLatin1Char('/');
+}
+
 QString UserConfigDir() {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
         .filePath(QStringLiteral("wendax"));

@@ -27,6 +27,12 @@ TWritableProbe FileSystemProbe();
 // writable; otherwise in the user's configuration directory.
 QString ChooseSettingsFile(const TSettingsPlaces& places, const TWritableProbe& probe);
 
+// Where the Open and Save dialogs start when no directory has been chosen: the program's
+// directory when the user may write there; otherwise (an installed program in a system
+// directory) the user's home directory. Both end with a separator.
+QString ChooseDefaultDir(const QString& programDir, const QString& homeDir,
+                         const TWritableProbe& probe);
+
 // The user's configuration directory for the program (…/wendax).
 QString UserConfigDir();
 

@@ -429,6 +429,18 @@ TEST_F(EditorWindow, KeysTypedIntoTheUpperPaneShowInBoth) {
     EXPECT_EQ(Main().StatusPanels().Panel(spModified).text(), "Modified");
 }
 
+TEST_F(EditorWindow, TabTypesInEitherPaneAndKeepsTheFocus) {
+    Start({MakeFile(QStringLiteral("a.txt"), "text\r\n")});
+    Form().ToggleSplit();
+    Focus(*Form().SecondPane());
+    QTest::keyClick(&Form().SecondPane()->Widget(), Qt::Key_Tab);
+    EXPECT_TRUE(Form().SecondPane()->Widget().hasFocus());
+    Focus(Form().Pane1());
+    QTest::keyClick(&Form().Pane1().Widget(), Qt::Key_Tab);
+    EXPECT_TRUE(Form().Pane1().Widget().hasFocus());
+    EXPECT_EQ(TextOf(Editor1()), std::string(16, ' ') + "text\n");
+}
+
 TEST_F(EditorWindow, Screenshot) {
     const QString letter = MakeFile(QStringLiteral("letter.txt"),
                                     "Dear reader,\r\n\r\nthis text is shown in two panes.\r\n");
@@ -439,6 +451,9 @@ TEST_F(EditorWindow, Screenshot) {
     Start({notes, letter});
     Main().MdiArea().tileSubWindows();
     Form().ToggleSplit();
+    Editor1().SetCaretPosition(3, 6);
+    Form().SetBookmark(2);
+    Editor1().SetSelection(3, 6, 3, 10, true);
     Settle();
     EXPECT_TRUE(Main().grab().save(QDir::current().filePath(QStringLiteral("editor_windows.png"))));
 }

@@ -1,10 +1,13 @@
 // The file commands on real editor windows: start-up with files, the close query with
 // its paths (a cancelled or failed save keeps the window), untitled numbers, Save, Save
 // as, Save all, Revert (also of a split window), Close and Close all, and dropped files.
+#include <QApplication>
 #include <QDir>
 #include <QDropEvent>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QMimeData>
+#include <QTest>
 #include <QUrl>
 
 #include "app/file_names.h"
@@ -365,6 +368,27 @@ TEST_F(FileCommands, ARevertThatFailsReportsItAndKeepsTheText) {
     EXPECT_EQ(TextOf(Editor1()), "edit disk\n");
     EXPECT_EQ(FDialogs.Calls()[1].Message.Caption, "Wendax 32");
     EXPECT_EQ(FDialogs.Calls()[1].Message.Kind, mkError);
+}
+
+TEST_F(FileCommands, DoubleClickingAMaximisedWindowsMenuBarIconAsksBeforeItCloses) {
+    const QString name = MakeFile(QStringLiteral("a.txt"), "old\r\n");
+    Start({name});
+    Type("new ");
+    QApplication::setActiveWindow(&Main());
+    Main().MdiArea().currentSubWindow()->showMaximized();
+    Settle();
+    QWidget* icon = Main().menuBar()->cornerWidget(Qt::TopLeftCorner);
+    ASSERT_NE(icon, nullptr);
+    FDialogs.ExpectMessage(mrCancel);
+    QTest::mouseDClick(icon, Qt::LeftButton);
+    Settle();
+    ASSERT_EQ(Captions(), QStringList{name});
+    EXPECT_EQ(TextOf(Editor1()), "new old\n");
+    FDialogs.ExpectMessage(mrNo);
+    QTest::mouseDClick(icon, Qt::LeftButton);
+    Settle();
+    EXPECT_TRUE(Captions().isEmpty());
+    EXPECT_EQ(FileBytes(name), "old\r\n");
 }
 
 TEST_F(FileCommands, CloseAllAsksFromTheLowestWindowUpAndACancelledOneStays) {

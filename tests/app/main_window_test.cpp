@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QLabel>
@@ -175,6 +176,16 @@ TEST_F(MainWindow, WithMaxEditorTheOnlyWindowIsMaximised) {
     EXPECT_TRUE(FFrame->MdiArea().currentSubWindow()->isMaximized());
 }
 
+TEST_F(MainWindow, AFileThatFailsToOpenLeavesTheOnlyOtherWindowAsItWas) {
+    WriteIni("[Editor]\nMaxEditor=1\n");
+    Start({MakeFile(QStringLiteral("a.txt"))});
+    QMdiSubWindow* only = FFrame->MdiArea().currentSubWindow();
+    only->showNormal();
+    FDialogs.ExpectMessage(mrOk);
+    FFrame->OpenEditorWindow(Path(QStringLiteral("gone.txt")), false);
+    EXPECT_FALSE(only->isMaximized());
+}
+
 TEST_F(MainWindow, WithoutMaxEditorWindowsKeepTheirState) {
     Start({MakeFile(QStringLiteral("a.txt"))});
     EXPECT_FALSE(FFrame->MdiArea().currentSubWindow()->isMaximized());
@@ -227,6 +238,20 @@ TEST_F(MainWindow, OpenStartsInTheDefaultDirectoryAndThenWhereTheLastFileWas) {
     EXPECT_EQ(FDialogs.Calls()[0].File.Filter, "Notes|*.note|");
     EXPECT_EQ(FDialogs.Calls()[1].File.InitialDir, Path(QStringLiteral("sub/")));
     EXPECT_EQ(Windows(), QStringList{inSub});
+}
+
+TEST_F(MainWindow, AnInstalledProgramsDialogsStartInTheHomeDirectory) {
+    FFrame = std::make_unique<TFM_Main>(
+        TMainWindowSetup{QStringLiteral("/nonexistent/wendax-bin/"), IniPath(), {}}, FDialogs);
+    const QString home = QDir::homePath() + QLatin1Char('/');
+    EXPECT_EQ(FFrame->Settings().DefaultDir, ToFileName(home));
+    EXPECT_EQ(FFrame->OpenDialog().InitialDir, home);
+    EXPECT_EQ(FFrame->SaveDialog().InitialDir, home);
+}
+
+TEST_F(MainWindow, AProgramDirectoryTheUserMayWriteIsTheDefaultDirectory) {
+    Start();
+    EXPECT_EQ(FFrame->Settings().DefaultDir, ToFileName(FDir.path() + QLatin1Char('/')));
 }
 
 TEST_F(MainWindow, AFileThatFailsInTheOpenDialogIsStillListed) {
@@ -501,7 +526,11 @@ TEST_F(MainWindow, DoubleClickingTheMaximisedChildsIconInTheMenuBarClosesIt) {
     QApplication::setActiveWindow(FFrame.get());
     FFrame->MdiArea().currentSubWindow()->showMaximized();
     QCoreApplication::processEvents();
-    QWidget* icon = FFrame->menuBar()->cornerWidget(Qt::TopLeftCorner);
+    QMenuBar* bar = FFrame->menuBar();
+    QTest::mouseDClick(bar, Qt::LeftButton, {}, QPoint(bar->width() * 2 / 3, bar->height() / 2));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Windows(), (QStringList{b, a}));
+    QWidget* icon = bar->cornerWidget(Qt::TopLeftCorner);
     ASSERT_NE(icon, nullptr);
     QTest::mouseDClick(icon, Qt::LeftButton);
     QCoreApplication::processEvents();

@@ -40,6 +40,19 @@ TEST(SettingsLocation, TheUsersDirectoryIsNamedAfterTheProgram) {
     EXPECT_TRUE(UserConfigDir().endsWith(QStringLiteral("/wendax")));
 }
 
+TEST(DefaultDirectory, IsTheProgramsDirectoryWhenTheUserMayWriteThere) {
+    EXPECT_EQ(ChooseDefaultDir(kPlaces.ProgramDir, QStringLiteral("/home/u"), Probe(true, false)),
+              "/opt/wendax/");
+}
+
+TEST(DefaultDirectory, IsTheHomeDirectoryForAnInstalledProgram) {
+    EXPECT_EQ(ChooseDefaultDir(kPlaces.ProgramDir, QStringLiteral("/home/u"), Probe(false, true)),
+              "/home/u/");
+    EXPECT_EQ(ChooseDefaultDir(QStringLiteral("/usr/bin/"), QStringLiteral("/home/u/"),
+                               Probe(false, false)),
+              "/home/u/");
+}
+
 TEST(SettingsFile, AMissingFileReadsEmpty) {
     EXPECT_EQ(ReadSettingsFile(QStringLiteral("/nonexistent/wendax.ini")).Text(), "");
 }
