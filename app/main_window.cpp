@@ -30,10 +30,10 @@
 #include "app/settings_file.h"
 #include "app/speedbar.h"
 #include "app/status_panels.h"
-#include "app/system_colors.h"
 #include "app/window_commands.h"
 #include "control/controller.h"
 #include "control/main_command_tables.h"
+#include "platform/qt/system_colors.h"
 
 namespace wendax {
 namespace {
@@ -166,7 +166,7 @@ void TFM_Main::ApplySettings() {
     ShowPanels();
     FOpenDialog.InitialDir = FromFileName(FSettings.DefaultDir);
     FSaveDialog.InitialDir = FOpenDialog.InitialDir;
-    FMdiArea->setBackground(ToQColor(FSettings.ProgramColor, palette()));
+    FMdiArea->setBackground(ResolveColor(FSettings.ProgramColor, palette()));
 }
 
 QPrinter& TFM_Main::Printer() {
