@@ -143,6 +143,8 @@ void TFM_Main::BuildCommands() {
     const auto active = [this] { return ActiveEditorWindow(); };
     FEditCommands = new TEditCommands(*FMainMenu, active);
     FSearchCommands = new TSearchCommands(*FMainMenu, *this, FDialogs, active);
+    connect(FSearchCommands, &TSearchCommands::SearchMenuUpdated, this,
+            &TFM_Main::UpdateCommandStates);
     FWindowCommands = new TWindowCommands(*FMainMenu, *FMdiArea, active);
     connect(FWindowCommands, &TWindowCommands::SplitToggled, this,
             &TFM_Main::UpdateStatusAndCommands);

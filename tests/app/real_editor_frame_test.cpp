@@ -222,6 +222,19 @@ TEST_F(RealEditorFrame, FindHonoursMatchCaseWholeWordsAndBackward) {
     EXPECT_EQ(Selected(Editor1()), "1,5-1,8");
 }
 
+TEST_F(RealEditorFrame, TheContinueSearchButtonFollowsTheLastFindAtOnce) {
+    Begin({MakeFile(QStringLiteral("a.txt"), "abc\r\n")});
+    QToolButton& again = *Main().SpeedButtons().Button(QStringLiteral("SP_SearchAgain"));
+    EXPECT_FALSE(again.isEnabled());
+    FDialogs.ExpectMessage(mrOk);
+    SearchByEnter("MI_SearchFind", QStringLiteral("xyz"));
+    Settle();
+    EXPECT_TRUE(again.isEnabled());
+    SearchByEnter("MI_SearchFind", QString());
+    Settle();
+    EXPECT_FALSE(again.isEnabled());
+}
+
 // Replace works in two steps on an occurrence that is not yet highlighted: the first
 // highlights it, the next replaces it and highlights the one after.
 TEST_F(RealEditorFrame, EnterInTheReplaceDialogReplacesTheFoundOccurrenceAndFindsTheNext) {
