@@ -167,6 +167,18 @@ TEST_F(RealEditorFrame, TypingHighlightingAndUndoingEnableTheirItemsAndButtons) 
     EXPECT_TRUE(Main().SpeedButtons().Button(QStringLiteral("SP_Redo"))->isEnabled());
 }
 
+TEST_F(RealEditorFrame, EitherPaneOfASplitWindowUndoesWhatTheOtherTyped) {
+    Begin({MakeFile(QStringLiteral("a.txt"), "abc\r\n")});
+    Run("MI_WindowSplit");
+    Focus(Form().Pane1());
+    Type(QStringLiteral("x"));
+    Focus(*Form().SecondPane());
+    EXPECT_TRUE(EnabledItems().contains(QStringLiteral("MI_EditUndo1")));
+    Run("MI_EditUndo1");
+    EXPECT_EQ(TextOf(Editor1()), "abc\n");
+    EXPECT_TRUE(EnabledItems().contains(QStringLiteral("MI_EditRedo1")));
+}
+
 TEST_F(RealEditorFrame, StatusPanelsFollowTypingTheCaretTheModeAndSaving) {
     Begin({MakeFile(QStringLiteral("a.txt"), "abc\r\ndef\r\n")});
     EXPECT_EQ(PanelTexts(), (QStringList{"Ln: 1  Col: 1", "", "Insert", "Lines: 3", "Chars: 10"}));
@@ -366,6 +378,22 @@ TEST_F(RealEditorFrame, ANewWindowAfterOptionsOkTakesTheNewSettings) {
     Run("MI_OptionsConfigure");
     Run("MI_FileNew");
     EXPECT_EQ(Editor1().TabSize(), 3);
+}
+
+TEST_F(RealEditorFrame, ABoldScreenFontReachesEveryEditorInTheFontColour) {
+    WriteIni("[Colors]\nFontColor=255\n");
+    Begin({MakeFile(QStringLiteral("a.txt"), "a\r\n"), MakeFile(QStringLiteral("b.txt"), "b\r\n")});
+    TDialogAnswer answer;
+    answer.Kind = dkFont;
+    answer.Font = Main().ScreenFont();
+    answer.Font.setBold(true);
+    FDialogs.Expect(answer);
+    Run("MI_OptionsScreenFont");
+    for (const char* name : {"a.txt", "b.txt"}) {
+        TOvcTextFileEditor& editor = FormNamed(Path(QString::fromLatin1(name))).Pane1().Editor();
+        EXPECT_EQ(editor.FixedFont().Style(), fsBold) << name;
+        EXPECT_EQ(editor.FixedFont().Color(), 0x0000FFu) << name;
+    }
 }
 
 class RealEditorPrinting : public RealEditorFrame {
