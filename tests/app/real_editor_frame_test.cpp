@@ -146,6 +146,21 @@ TEST_F(RealEditorFrame, ALoadedTextAndItsEditsEnableTheButtonsAtOnce) {
     EXPECT_TRUE(enabled("SP_Redo"));
 }
 
+// Text copied elsewhere can be pasted as soon as the program is active again.
+TEST_F(RealEditorFrame, ThePasteButtonFollowsTheClipboardWhenTheProgramIsActivated) {
+    Begin({MakeFile(QStringLiteral("a.txt"), "abc\r\n")});
+    QToolButton& paste = *Main().SpeedButtons().Button(QStringLiteral("SP_Paste"));
+    EXPECT_FALSE(paste.isEnabled());
+    QWidget elsewhere;
+    elsewhere.show();
+    QApplication::setActiveWindow(&elsewhere);
+    Settle();
+    QGuiApplication::clipboard()->setText(QStringLiteral("clip"));
+    QApplication::setActiveWindow(&Main());
+    Settle();
+    EXPECT_TRUE(paste.isEnabled());
+}
+
 TEST_F(RealEditorFrame, TypingHighlightingAndUndoingEnableTheirItemsAndButtons) {
     Begin({MakeFile(QStringLiteral("a.txt"), "")});
     Focus(Form().Pane1());
