@@ -220,6 +220,35 @@ TEST_F(RealEditorFrame, InASplitWindowThePanelsFollowThePaneWithTheFocus) {
     EXPECT_EQ(PanelTexts()[spPosition], "Ln: 1  Col: 1");
 }
 
+// What the help screen's Bookmarks and Keyboard pages promise, typed into a real window.
+TEST_F(RealEditorFrame, TheKeysTheHelpScreenListsDoWhatItSays) {
+    Begin({MakeFile(QStringLiteral("a.txt"), "one\r\ntwo\r\nthree\r\n")});
+    TQtEditorWidget& widget = Form().Pane1().Widget();
+    Focus(Form().Pane1());
+    int col = 0;
+    Editor1().SetCaretPosition(2, 2);
+    QTest::keyClick(&widget, Qt::Key_3, Qt::ControlModifier | Qt::ShiftModifier);
+    Editor1().SetCaretPosition(1, 1);
+    QTest::keyClick(&widget, Qt::Key_3, Qt::ControlModifier);
+    EXPECT_EQ(Editor1().GetCaretPosition(col), 2);
+    EXPECT_EQ(col, 2);
+    Editor1().SetCaretPosition(3, 4);
+    QTest::keyClick(&widget, Qt::Key_K, Qt::ControlModifier);
+    QTest::keyClick(&widget, Qt::Key_5);
+    Editor1().SetCaretPosition(1, 1);
+    QTest::keyClick(&widget, Qt::Key_Q, Qt::ControlModifier);
+    QTest::keyClick(&widget, Qt::Key_5);
+    EXPECT_EQ(Editor1().GetCaretPosition(col), 3);
+    EXPECT_EQ(col, 4);
+    QTest::keyClick(&widget, Qt::Key_D, Qt::ControlModifier);  // Right
+    EXPECT_EQ(Editor1().GetCaretPosition(col), 3);
+    EXPECT_EQ(col, 5);
+    QTest::keyClick(&widget, Qt::Key_Y, Qt::ControlModifier);  // Delete line
+    EXPECT_EQ(TextOf(Editor1()), "one\ntwo\n");
+    QTest::keyClick(&widget, Qt::Key_Backspace, Qt::AltModifier);  // Undo
+    EXPECT_EQ(TextOf(Editor1()), "one\ntwo\nthree\n");
+}
+
 TEST_F(RealEditorFrame, FindNextAfterAnEntireScopeFindFindsTheFirstOccurrenceAgain) {
     Begin({MakeFile(QStringLiteral("a.txt"), "an ant and an\r\n")});
     Editor1().SetCaretPosition(1, 14);
