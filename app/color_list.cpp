@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <QPixmap>
 
-#include "app/system_colors.h"
+#include "platform/qt/system_colors.h"
 
 namespace wendax {
 namespace {
@@ -35,7 +35,7 @@ void FillColorList(QComboBox& list, TColor systemColor, const QPalette& palette)
     list.setMaxVisibleItems(kVisibleEntries);
     for (int i = 0; i < kColorEntries; ++i) {
         const TColor value = i == 0 ? systemColor : kEntries[i].Value;
-        list.addItem(Swatch(ToQColor(value, palette)), QString::fromLatin1(kEntries[i].Name),
+        list.addItem(Swatch(ResolveColor(value, palette)), QString::fromLatin1(kEntries[i].Name),
                      QVariant::fromValue<uint>(value));
     }
 }

@@ -1,15 +1,13 @@
 #include "app/edit_commands.h"
 
 #include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QLocale>
-#include <QMimeData>
 
 #include "app/editor_window.h"
 #include "app/main_menu.h"
 #include "app/time_date.h"
 #include "control/command_codes.h"
+#include "platform/services.h"
 
 namespace wendax {
 
@@ -104,8 +102,7 @@ std::string TimeDateText(const QDateTime& time) {
 }
 
 bool ClipboardHasText() {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data != nullptr && data->hasText();
+    return Platform().ClipboardHasText();
 }
 
 }  // namespace wendax

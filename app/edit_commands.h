@@ -51,7 +51,7 @@ class TEditCommands : public QObject {
 // default locale.
 std::string TimeDateText(const QDateTime& time);
 
-// Whether the system clipboard holds plain text.
+// Whether the system clipboard holds text the editors can paste.
 bool ClipboardHasText();
 
 }  // namespace wendax

@@ -31,10 +31,10 @@
 #include "app/settings_file.h"
 #include "app/speedbar.h"
 #include "app/status_panels.h"
-#include "app/system_colors.h"
 #include "app/window_commands.h"
 #include "control/controller.h"
 #include "control/main_command_tables.h"
+#include "platform/qt/system_colors.h"
 
 namespace wendax {
 namespace {
@@ -144,6 +144,8 @@ void TFM_Main::BuildCommands() {
     const auto active = [this] { return ActiveEditorWindow(); };
     FEditCommands = new TEditCommands(*FMainMenu, active);
     FSearchCommands = new TSearchCommands(*FMainMenu, *this, FDialogs, active);
+    connect(FSearchCommands, &TSearchCommands::SearchMenuUpdated, this,
+            &TFM_Main::UpdateCommandStates);
     FWindowCommands = new TWindowCommands(*FMainMenu, *FMdiArea, active);
     connect(FWindowCommands, &TWindowCommands::SplitToggled, this,
             &TFM_Main::UpdateStatusAndCommands);
@@ -168,7 +170,7 @@ void TFM_Main::ApplySettings() {
     ShowPanels();
     FOpenDialog.InitialDir = FromFileName(FSettings.DefaultDir);
     FSaveDialog.InitialDir = FOpenDialog.InitialDir;
-    FMdiArea->setBackground(ToQColor(FSettings.ProgramColor, palette()));
+    FMdiArea->setBackground(ResolveColor(FSettings.ProgramColor, palette()));
 }
 
 QPrinter& TFM_Main::Printer() {

@@ -9,7 +9,7 @@
 #include "app/dialogs.h"
 #include "app/main_window.h"
 #include "app/options_dialog.h"
-#include "app/system_colors.h"
+#include "platform/qt/system_colors.h"
 
 namespace wendax {
 namespace {
@@ -44,7 +44,7 @@ void TFM_Main::ApplyOptions(const TSettings& before) {
     ShowPanels();
     FSettings.SFontColor = FSettings.FontColor;
     if (FSettings.ProgramColor != before.ProgramColor) {
-        FMdiArea->setBackground(ToQColor(FSettings.ProgramColor, palette()));
+        FMdiArea->setBackground(ResolveColor(FSettings.ProgramColor, palette()));
         FMdiArea->viewport()->update();
     }
     MaximizeSingleEditor();

@@ -12,7 +12,7 @@
 #include "app/color_list.h"
 #include "app/dialogs.h"
 #include "app/file_names.h"
-#include "app/system_colors.h"
+#include "platform/qt/system_colors.h"
 
 namespace wendax {
 namespace {
@@ -133,8 +133,8 @@ void TFM_Options::UpdateEnabling() {
 
 void TFM_Options::ShowSampleColors() {
     QPalette colors = FSample->palette();
-    colors.setColor(QPalette::Window, ToQColor(FEditorColor, palette()));
-    colors.setColor(QPalette::WindowText, ToQColor(FFontColorValue, palette()));
+    colors.setColor(QPalette::Window, ResolveColor(FEditorColor, palette()));
+    colors.setColor(QPalette::WindowText, ResolveColor(FFontColorValue, palette()));
     FSample->setPalette(colors);
 }
 

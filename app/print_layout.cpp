@@ -21,7 +21,7 @@ void TPrintLayout::Write(std::string_view text) {
         WriteRun(text.substr(start, i - start));
         start = i + 1;
         if (i == text.size()) break;
-        if (text[i] == '\f') NewPage();
+        if (text[i] == '\f') BreakPage();
         if (text[i] == '\t') Tab();
     }
 }
@@ -59,6 +59,7 @@ std::size_t TPrintLayout::FittingLength(std::string_view run) const {
 
 void TPrintLayout::Draw(std::string_view run) {
     if (run.empty()) return;
+    StartPendingPage();
     FSurface.DrawText(FX, FY, run);
     FX += FSurface.TextWidth(run);
     FTallest = std::max(FTallest, FSurface.TextHeight(run));
@@ -74,14 +75,22 @@ void TPrintLayout::EndLine() {
     FX = 0;
     FY += height;
     FTallest = 0;
-    if (FY > FSurface.PageHeight() - 2 * height) NewPage();
+    if (FY > FSurface.PageHeight() - 2 * height) BreakPage();
 }
 
-void TPrintLayout::NewPage() {
-    FSurface.NewPage();
+// A break that is already pending is a page with nothing on it: it is started now.
+void TPrintLayout::BreakPage() {
+    StartPendingPage();
+    FPageBreakPending = true;
     FX = 0;
     FY = 0;
     FTallest = 0;
+}
+
+void TPrintLayout::StartPendingPage() {
+    if (!FPageBreakPending) return;
+    FPageBreakPending = false;
+    FSurface.NewPage();
 }
 
 }  // namespace wendax

@@ -1,6 +1,8 @@
 // How printed text is laid out on the pages of a print job: plain lines from the top-left
 // corner of the printable area, no header, footer or margin of their own. Lines too wide
-// for the page continue on the next printed line, broken at any character.
+// for the page continue on the next printed line, broken at any character. A new page
+// starts only once something is drawn on it (or a second break follows), so a text that
+// ends just where a page ends, or with a form feed, leaves no blank page behind.
 #pragma once
 
 #include <cstddef>
@@ -53,12 +55,16 @@ class TPrintLayout {
     std::size_t FittingLength(std::string_view run) const;
     void Draw(std::string_view run);
     void Tab();
-    void NewPage();
+    // The position moves to the top of the next page, which the surface starts when
+    // something is drawn on it or another break follows.
+    void BreakPage();
+    void StartPendingPage();
 
     TPrintSurface& FSurface;
     int FX = 0;
     int FY = 0;
     int FTallest = 0;  // tallest run drawn on the current line; 0 when none
+    bool FPageBreakPending = false;
 };
 
 }  // namespace wendax

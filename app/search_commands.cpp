@@ -58,6 +58,7 @@ void TSearchCommands::Find() {
         if (!window->ActiveEditor().Search(ToText(text), FFindOptions)) NotFound(text);
     }
     UpdateMenu();
+    emit SearchMenuUpdated();
 }
 
 void TSearchCommands::FindNext() {
@@ -79,6 +80,7 @@ void TSearchCommands::Replace() {
         if (result == -1) NotFound(text);
     }
     UpdateMenu();
+    emit SearchMenuUpdated();
 }
 
 void TSearchCommands::GotoLine() {

@@ -44,6 +44,10 @@ class TSearchCommands : public QObject {
     // line of the text is ignored without a message.
     void GotoLine();
 
+  signals:
+    // Find or Replace has run and refreshed the Search menu; the speed buttons may follow.
+    void SearchMenuUpdated();
+
   private:
     void Connect(const char* item, void (TSearchCommands::*command)());
     void NotFound(const QString& text);

@@ -56,8 +56,9 @@ class TFakeEditorPane : public TEditorPane {
     int InsertString(const std::string& text) override;
     // Found when the text occurs anywhere (letter case as the options say).
     bool Search(const std::string& text, TEditorSearchOptions options) override;
-    // Replaces the first occurrence, or all with srReplaceAll (an empty replacement
-    // deletes); -1 when there is none.
+    // Replaces the first occurrence at once, or all with srReplaceAll (an empty
+    // replacement deletes); -1 when there is none. Unlike a real editor, which replaces
+    // one occurrence only once it is highlighted.
     int Replace(const std::string& text, const std::string& replacement,
                 TEditorSearchOptions options) override;
     std::string FileName() const override { return Name; }

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "app/font_choice.h"
-#include "app/system_colors.h"
 #include "control/fixed_font.h"
+#include "platform/qt/system_colors.h"
 
 namespace wendax {
 namespace {
@@ -49,24 +49,16 @@ TEST(FixedFamily, FontsTakeSizeAndStyle) {
     EXPECT_TRUE(font.italic());
 }
 
-TEST(SystemColors, FixedColoursAreBlueGreenRed) {
-    const QPalette palette;
-    EXPECT_EQ(ToQColor(0x808000, palette), QColor(0, 128, 128));  // teal
-    EXPECT_EQ(ToQColor(0x0000FF, palette), QColor(255, 0, 0));
-    EXPECT_EQ(ToQColor(0xC0C0C0, palette), QColor(192, 192, 192));
-}
-
-TEST(SystemColors, SystemColoursFollowTheDesktopPalette) {
+// The frame and the options dialog show colours as the editors paint them.
+TEST(SystemColors, TheFrameUsesTheEditorsMappingOfTheDesktopPalette) {
     QPalette palette;
     palette.setColor(QPalette::Active, QPalette::Dark, QColor(1, 2, 3));
     palette.setColor(QPalette::Active, QPalette::Base, QColor(4, 5, 6));
     palette.setColor(QPalette::Active, QPalette::Text, QColor(7, 8, 9));
-    palette.setColor(QPalette::Active, QPalette::Highlight, QColor(10, 11, 12));
-    EXPECT_EQ(ToQColor(SystemColor(sciAppWorkspace), palette), QColor(1, 2, 3));
-    EXPECT_EQ(ToQColor(SystemColor(sciWindow), palette), QColor(4, 5, 6));
-    EXPECT_EQ(ToQColor(SystemColor(sciWindowText), palette), QColor(7, 8, 9));
-    EXPECT_EQ(ToQColor(SystemColor(sciHighlight), palette), QColor(10, 11, 12));
-    EXPECT_EQ(ToQColor(kSystemColorBase + 200, palette), QColor(4, 5, 6));
+    EXPECT_EQ(ResolveColor(SystemColor(sciAppWorkspace), palette), QColor(1, 2, 3));
+    EXPECT_EQ(ResolveColor(SystemColor(sciWindow), palette), QColor(4, 5, 6));
+    EXPECT_EQ(ResolveColor(SystemColor(sciWindowText), palette), QColor(7, 8, 9));
+    EXPECT_EQ(ResolveColor(0x808000, palette), QColor(0, 128, 128));  // teal
 }
 
 }  // namespace

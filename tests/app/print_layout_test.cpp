@@ -91,6 +91,29 @@ TEST(PrintLayout, ANewPageStartsWhenLessThanTwoLinesRemain) {
             {1, 0, 0, "0"}, {1, 0, 14, "1"}, {1, 0, 28, "2"}, {2, 0, 0, "3"}, {2, 0, 14, "4"}}));
 }
 
+TEST(PrintLayout, ATextEndingWhereAPageEndsLeavesNoBlankPage) {
+    TRecordingSurface page(1000, 60);  // three lines a page, as above
+    TPrintLayout layout(page);
+    for (int i = 0; i < 3; ++i) {
+        layout.Write(std::to_string(i));
+        layout.EndLine();
+    }
+    EXPECT_EQ(page.Page, 1);
+    layout.EndLine();  // empty lines draw nothing and start no page either
+    EXPECT_EQ(page.Page, 1);
+    layout.Write("3");
+    EXPECT_EQ(page.Drawn.back(), (TDrawn{2, 0, 12, "3"}));
+}
+
+TEST(PrintLayout, AFinalFormFeedLeavesNoBlankPageButTwoInARowDo) {
+    TRecordingSurface page(1000, 1000);
+    TPrintLayout layout(page);
+    layout.Write("a\f");
+    EXPECT_EQ(page.Page, 1);
+    layout.Write("\f\fb");
+    EXPECT_EQ(page.Drawn.back(), (TDrawn{4, 0, 0, "b"}));
+}
+
 TEST(PrintLayout, AFormFeedStartsANewPageAndACarriageReturnOnlyEndsARun) {
     TRecordingSurface page(1000, 1000);
     TPrintLayout layout(page);

@@ -141,12 +141,15 @@ TEST(SpeedGlyphs, Sheet) {
     EXPECT_TRUE(sheet.save(QDir::current().filePath(QStringLiteral("speed_glyphs.png"))));
 }
 
+// With the program's own editor windows, one of them split and with a highlight.
 TEST_F(ProgramDialogs, Screenshots) {
-    Start();
+    FRealEditors = true;
+    Start({MakeFile(QStringLiteral("first.txt"), "Hello\r\n\tworld\r\n"),
+           MakeFile(QStringLiteral("second.txt"), "Second file\r\n")});
     Main().resize(640, 400);
-    TFakeEditorWindow& one = Open(QStringLiteral("first.txt"), "Hello\n\tworld\n");
-    Open(QStringLiteral("second.txt"), "Second file\n");
-    one.Pane1().Select(1, 1, 1, 3);
+    QCoreApplication::processEvents();
+    Run("MI_WindowSplit");
+    Run("MI_EditSelectAll");
     Run("MI_WindowTileVert");
     Main().UpdateStatusAndCommands();
     QCoreApplication::processEvents();
