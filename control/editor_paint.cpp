@@ -64,7 +64,7 @@ TOvcCustomEditor::TPaintContext TOvcCustomEditor::MakePaintContext(const TRect& 
 
 void TOvcCustomEditor::Paint(TDrawingSurface& surface, const TRect& clip) {
     RefreshPositions();
-    surface.SelectFont(FFixedFont.Spec());
+    surface.SelectFont(FFixedFont.Request());
     const TPaintContext context = MakePaintContext(clip);
     surface.FillRect({0, clip.Top, FLeftMargin, clip.Bottom}, context.Back);
     surface.FillRect({context.Text.Right, clip.Top, context.ClientWidth, clip.Bottom},

@@ -25,7 +25,7 @@ TWindowFrame TOvcCustomEditor::Frame() const {
 // until neither count changes.
 void TOvcCustomEditor::UpdateMetrics() {
     if (!Window()) return;
-    const TTextMetrics metrics = Window()->FontMetrics(FFixedFont.Spec());
+    const TTextMetrics metrics = Window()->FontMetrics(FFixedFont.Request());
     FCharWidth = std::max(metrics.AveCharWidth, 1);
     FLineHeight = std::max(metrics.Height + metrics.ExternalLeading + 1, 1);
     for (bool changed = true; changed;) {

@@ -38,30 +38,31 @@ const std::vector<std::string>& FixedFontNames() {
 }
 
 TOvcFixedFont::TOvcFixedFont() {
-    if (!FixedFontNames().empty()) FSpec.Name = FixedFontNames().front();
+    if (!FixedFontNames().empty()) FRequest.Name = FixedFontNames().front();
 }
 
 void TOvcFixedFont::SetName(const std::string& name) {
     const std::string* fixed = FindFixedName(name);
-    if (fixed == nullptr || *fixed == FSpec.Name) return;
-    FSpec.Name = *fixed;
+    if (fixed == nullptr || *fixed == FRequest.Name) return;
+    FRequest.Name = *fixed;
     Changed();
 }
 
 void TOvcFixedFont::SetSize(int size) {
-    if (size <= 0 || size == FSpec.Size) return;
-    FSpec.Size = size;
+    if (size <= 0 || size == FRequest.Size) return;
+    FRequest.Size = size;
     Changed();
 }
 
 std::uint8_t TOvcFixedFont::Style() const {
-    return static_cast<std::uint8_t>((FSpec.Bold ? fsBold : 0) | (FSpec.Italic ? fsItalic : 0));
+    return static_cast<std::uint8_t>((FRequest.Bold ? fsBold : 0) |
+                                     (FRequest.Italic ? fsItalic : 0));
 }
 
 void TOvcFixedFont::SetStyle(std::uint8_t style) {
     if (style == Style()) return;
-    FSpec.Bold = (style & fsBold) != 0;
-    FSpec.Italic = (style & fsItalic) != 0;
+    FRequest.Bold = (style & fsBold) != 0;
+    FRequest.Italic = (style & fsItalic) != 0;
     Changed();
 }
 
@@ -74,19 +75,19 @@ void TOvcFixedFont::SetColor(TColor color) {
 void TOvcFixedFont::Assign(const TOvcPersistent& source) {
     const auto* font = dynamic_cast<const TOvcFixedFont*>(&source);
     if (font == nullptr) throw EInvalidFontParam();
-    if (font == this || (font->FSpec == FSpec && font->FColor == FColor)) return;
-    FSpec = font->FSpec;
+    if (font == this || (font->FRequest == FRequest && font->FColor == FColor)) return;
+    FRequest = font->FRequest;
     FColor = font->FColor;
     Changed();
 }
 
-void TOvcFixedFont::Assign(const TFontSpec& font, TColor color) {
+void TOvcFixedFont::Assign(const TFontRequest& font, TColor color) {
     const std::string* fixed = FindFixedName(font.Name);
     if (fixed == nullptr) throw EInvalidFixedFont();
-    TFontSpec spec = font;
-    spec.Name = *fixed;
-    if (spec == FSpec && color == FColor) return;
-    FSpec = spec;
+    TFontRequest request = font;
+    request.Name = *fixed;
+    if (request == FRequest && color == FColor) return;
+    FRequest = request;
     FColor = color;
     Changed();
 }

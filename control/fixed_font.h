@@ -26,10 +26,10 @@ class TOvcFixedFont : public TOvcPersistent {
     // The first fixed-pitch family, the platform's default size, plain, window-text colour.
     TOvcFixedFont();
 
-    const std::string& Name() const { return FSpec.Name; }
+    const std::string& Name() const { return FRequest.Name; }
     // A name that is no installed fixed-pitch family (compared ignoring case) is ignored.
     void SetName(const std::string& name);
-    int Size() const { return FSpec.Size; }
+    int Size() const { return FRequest.Size; }
     // Points; values of 0 or less are ignored.
     void SetSize(int size);
     // TFontStyle bits.
@@ -39,13 +39,13 @@ class TOvcFixedFont : public TOvcPersistent {
     void SetColor(TColor color);
 
     // The font as the platform measures and draws it.
-    const TFontSpec& Spec() const { return FSpec; }
+    const TFontRequest& Request() const { return FRequest; }
 
     // From another TOvcFixedFont: a copy. Anything else raises EInvalidFontParam.
     void Assign(const TOvcPersistent& source) override;
     // From a plain font: a copy when its name is a fixed-pitch family, else
     // EInvalidFixedFont and nothing changes.
-    void Assign(const TFontSpec& font, TColor color);
+    void Assign(const TFontRequest& font, TColor color);
 
     // Called after every change; the owner sets it.
     std::function<void()> OnChange;
@@ -53,7 +53,7 @@ class TOvcFixedFont : public TOvcPersistent {
   private:
     void Changed();
 
-    TFontSpec FSpec;
+    TFontRequest FRequest;
     TColor FColor = SystemColor(sciWindowText);
 };
 

@@ -10,10 +10,10 @@ namespace wendax {
 // Valid only during one paint call. All coordinates are client pixels; colours may be
 // system colours, which the surface resolves.
 class TDrawingSurface {
-public:
+  public:
     virtual ~TDrawingSurface() = default;
 
-    virtual void SelectFont(const TFontSpec& font) = 0;
+    virtual void SelectFont(const TFontRequest& font) = 0;
     virtual void FillRect(const TRect& rect, TColor color) = 0;
     // Draws 8-bit characters with their top-left at (x, y) in the selected font, first
     // filling `opaque` with `back`; nothing is drawn outside `opaque`.

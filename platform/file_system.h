@@ -11,17 +11,17 @@
 namespace wendax {
 
 class EInOutError : public std::runtime_error {
-public:
+  public:
     EInOutError(const std::string& message, int errorCode)
         : std::runtime_error(message), FErrorCode(errorCode) {}
     int ErrorCode() const { return FErrorCode; }
 
-private:
+  private:
     int FErrorCode;
 };
 
 class TFileReader {
-public:
+  public:
     virtual ~TFileReader() = default;  // closes the file
     // Reads up to `size` bytes; returns 0 only at the end of the file.
     virtual std::size_t Read(char* buffer, std::size_t size) = 0;
@@ -30,7 +30,7 @@ public:
 // Writes the new contents of a file beside it; the file itself changes only in Commit,
 // all at once. A writer destroyed without a successful Commit leaves the file untouched.
 class TFileReplacement {
-public:
+  public:
     virtual ~TFileReplacement() = default;
     virtual void Write(std::string_view bytes) = 0;
     // Makes the written bytes durable and puts them in place of the file. With a non-empty
@@ -39,7 +39,7 @@ public:
 };
 
 class TFileSystem {
-public:
+  public:
     virtual ~TFileSystem() = default;
     virtual std::unique_ptr<TFileReader> OpenRead(const std::string& name) = 0;
     // Prepares the replacement of `name`; a symbolic link is followed, so its target is

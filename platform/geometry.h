@@ -61,23 +61,27 @@ enum TSystemColorIndex : std::uint32_t {
     sciBtnText = 18,
 };
 
-constexpr TColor SystemColor(TSystemColorIndex index) { return kSystemColorBase + index; }
-constexpr bool IsSystemColor(TColor color) { return (color & kSystemColorBase) != 0; }
+constexpr TColor SystemColor(TSystemColorIndex index) {
+    return kSystemColorBase + index;
+}
+constexpr bool IsSystemColor(TColor color) {
+    return (color & kSystemColorBase) != 0;
+}
 
 // A font as the program names it; the platform maps it to an installed font.
-struct TFontSpec {
+struct TFontRequest {
     std::string Name;
     int Size = 11;  // points
     bool Bold = false;
     bool Italic = false;
-    friend bool operator==(const TFontSpec&, const TFontSpec&) = default;
+    friend bool operator==(const TFontRequest&, const TFontRequest&) = default;
 };
 
 // Pixel metrics of a selected font.
 struct TTextMetrics {
-    int Height = 0;            // ascent + descent
-    int ExternalLeading = 0;   // recommended extra space between lines
-    int AveCharWidth = 0;      // cell width of a fixed-pitch font
+    int Height = 0;           // ascent + descent
+    int ExternalLeading = 0;  // recommended extra space between lines
+    int AveCharWidth = 0;     // cell width of a fixed-pitch font
     int Ascent = 0;
 };
 

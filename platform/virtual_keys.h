@@ -34,9 +34,15 @@ enum TVirtualKey : std::uint8_t {
     vkScroll = 145,
 };
 
-constexpr std::uint8_t vkDigit(int n) { return static_cast<std::uint8_t>(vk0 + n); }
-constexpr std::uint8_t vkLetter(char upper) { return static_cast<std::uint8_t>(upper); }
-constexpr std::uint8_t vkF(int n) { return static_cast<std::uint8_t>(vkF1 + n - 1); }
+constexpr std::uint8_t vkDigit(int n) {
+    return static_cast<std::uint8_t>(vk0 + n);
+}
+constexpr std::uint8_t vkLetter(char upper) {
+    return static_cast<std::uint8_t>(upper);
+}
+constexpr std::uint8_t vkF(int n) {
+    return static_cast<std::uint8_t>(vkF1 + n - 1);
+}
 
 // Modifier bits of a key event, as the command tables use them.
 enum TKeyShift : std::uint8_t {

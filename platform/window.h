@@ -81,7 +81,7 @@ class TWindowPeer {
     virtual void StartTimer(int id, int intervalMs) = 0;
     virtual void StopTimer(int id) = 0;
 
-    virtual TTextMetrics FontMetrics(const TFontSpec& font) = 0;
+    virtual TTextMetrics FontMetrics(const TFontRequest& font) = 0;
 
     // The window's text caret: one per window, created while the window has the focus.
     virtual void CreateCaret(int width, int height, bool gray) = 0;

@@ -13,19 +13,19 @@ enum THeadlessPaintKind : std::uint8_t { pkSelectFont, pkFillRect, pkTextOut, pk
 // One recorded call; only the fields of its kind are set.
 struct THeadlessPaintOp {
     THeadlessPaintKind Kind = pkFillRect;
-    TFontSpec Font;    // pkSelectFont
-    TRect Rect;        // pkFillRect: the rectangle; pkTextOut: the opaque rectangle;
-                       // pkDrawBitmap: the source part of the bitmap
-    TPoint Point;      // pkTextOut: the text origin; pkDrawBitmap: the destination
-    std::string Text;  // pkTextOut
-    TColor Fore = 0;   // pkTextOut
-    TColor Back = 0;   // pkFillRect and pkTextOut
-    TSize BitmapSize;  // pkDrawBitmap
+    TFontRequest Font;  // pkSelectFont
+    TRect Rect;         // pkFillRect: the rectangle; pkTextOut: the opaque rectangle;
+                        // pkDrawBitmap: the source part of the bitmap
+    TPoint Point;       // pkTextOut: the text origin; pkDrawBitmap: the destination
+    std::string Text;   // pkTextOut
+    TColor Fore = 0;    // pkTextOut
+    TColor Back = 0;    // pkFillRect and pkTextOut
+    TSize BitmapSize;   // pkDrawBitmap
 };
 
 class THeadlessSurface : public TDrawingSurface {
   public:
-    void SelectFont(const TFontSpec& font) override { Record(pkSelectFont).Font = font; }
+    void SelectFont(const TFontRequest& font) override { Record(pkSelectFont).Font = font; }
     void FillRect(const TRect& rect, TColor color) override {
         THeadlessPaintOp& op = Record(pkFillRect);
         op.Rect = rect;

@@ -128,7 +128,7 @@ class THeadlessWindow : public TWindowPeer {
     void PostMessage(const TPostedMessage& message) override { Posted.push_back(message); }
     void StartTimer(int id, int intervalMs) override { Timers[id] = intervalMs; }
     void StopTimer(int id) override { Timers.erase(id); }
-    TTextMetrics FontMetrics(const TFontSpec&) override { return Metrics; }
+    TTextMetrics FontMetrics(const TFontRequest&) override { return Metrics; }
     void CreateCaret(int width, int height, bool gray) override;
     void CreateBitmapCaret(const TBitmap& bitmap) override;
     void DestroyCaret() override;

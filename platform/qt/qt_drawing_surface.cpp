@@ -21,7 +21,7 @@ TQtDrawingSurface::TQtDrawingSurface(QPainter& painter, TQtFontCache& fonts,
                                      const QPalette& palette)
     : FPainter(painter), FFonts(fonts), FPalette(palette) {}
 
-void TQtDrawingSurface::SelectFont(const TFontSpec& font) {
+void TQtDrawingSurface::SelectFont(const TFontRequest& font) {
     FFont = &FFonts.Find(font);
 }
 
@@ -32,7 +32,7 @@ void TQtDrawingSurface::FillRect(const TRect& rect, TColor color) {
 void TQtDrawingSurface::TextOut(int x, int y, const TRect& opaque, std::string_view text,
                                 TColor fore, TColor back) {
     if (opaque.IsEmpty()) return;
-    if (!FFont) SelectFont(TFontSpec{});
+    if (!FFont) SelectFont(TFontRequest{});
     FFont->DrawOpaque(FPainter, QPoint(x, y), ToQRect(opaque), text, ResolveColor(fore, FPalette),
                       ResolveColor(back, FPalette));
 }

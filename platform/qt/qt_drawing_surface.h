@@ -16,7 +16,7 @@ class TQtDrawingSurface : public TDrawingSurface {
     // System colours resolve through `palette`; all three must outlive the surface.
     TQtDrawingSurface(QPainter& painter, TQtFontCache& fonts, const QPalette& palette);
 
-    void SelectFont(const TFontSpec& font) override;
+    void SelectFont(const TFontRequest& font) override;
     void FillRect(const TRect& rect, TColor color) override;
     // Each byte takes one cell of the font's average width, the glyphs clipped to `opaque`.
     // Without a selected font the system's fixed font is used.

@@ -257,7 +257,7 @@ void TQtEditorWidget::StopTimer(int id) {
     if (const auto it = FTimers.find(id); it != FTimers.end()) it->second->stop();
 }
 
-TTextMetrics TQtEditorWidget::FontMetrics(const TFontSpec& font) {
+TTextMetrics TQtEditorWidget::FontMetrics(const TFontRequest& font) {
     return FFonts.Find(font).Metrics();
 }
 

@@ -59,7 +59,7 @@ class TQtEditorWidget : public QAbstractScrollArea, public TWindowPeer {
     void PostMessage(const TPostedMessage& message) override;
     void StartTimer(int id, int intervalMs) override;
     void StopTimer(int id) override;
-    TTextMetrics FontMetrics(const TFontSpec& font) override;
+    TTextMetrics FontMetrics(const TFontRequest& font) override;
     void CreateCaret(int width, int height, bool gray) override;
     void CreateBitmapCaret(const TBitmap& bitmap) override;
     void DestroyCaret() override { FCaret.Destroy(); }

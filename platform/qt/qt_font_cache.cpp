@@ -4,11 +4,12 @@
 
 namespace wendax {
 
-const TQtScreenFont& TQtFontCache::Find(const TFontSpec& spec) {
-    const auto it = std::find_if(FFonts.begin(), FFonts.end(),
-                                 [&spec](const auto& font) { return font->Spec() == spec; });
+const TQtScreenFont& TQtFontCache::Find(const TFontRequest& request) {
+    const auto it = std::find_if(FFonts.begin(), FFonts.end(), [&request](const auto& font) {
+        return font->Request() == request;
+    });
     if (it != FFonts.end()) return **it;
-    FFonts.push_back(std::make_unique<TQtScreenFont>(spec));
+    FFonts.push_back(std::make_unique<TQtScreenFont>(request));
     return *FFonts.back();
 }
 

@@ -10,8 +10,8 @@ namespace wendax {
 
 class TQtFontCache {
   public:
-    // The screen font for `spec`; the reference stays valid as long as the cache.
-    const TQtScreenFont& Find(const TFontSpec& spec);
+    // The screen font for `request`; the reference stays valid as long as the cache.
+    const TQtScreenFont& Find(const TFontRequest& request);
 
   private:
     std::vector<std::unique_ptr<TQtScreenFont>> FFonts;  // a handful: one per font used

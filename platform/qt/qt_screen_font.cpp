@@ -43,13 +43,13 @@ QString InstalledFixedFamily(const std::string& name) {
     return {};
 }
 
-QFont ResolveFont(const TFontSpec& spec) {
-    const QString family = InstalledFixedFamily(spec.Name);
+QFont ResolveFont(const TFontRequest& request) {
+    const QString family = InstalledFixedFamily(request.Name);
     QFont font =
         family.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : QFont(family);
-    if (spec.Size > 0) font.setPointSize(spec.Size);
-    font.setBold(spec.Bold);
-    font.setItalic(spec.Italic);
+    if (request.Size > 0) font.setPointSize(request.Size);
+    font.setBold(request.Bold);
+    font.setItalic(request.Italic);
     font.setKerning(false);
     return font;
 }
@@ -66,9 +66,9 @@ TTextMetrics MeasureFont(const QFont& font) {
 
 }  // namespace
 
-TQtScreenFont::TQtScreenFont(const TFontSpec& spec)
-    : FSpec(spec),
-      FFont(ResolveFont(spec)),
+TQtScreenFont::TQtScreenFont(const TFontRequest& request)
+    : FRequest(request),
+      FFont(ResolveFont(request)),
       FMetrics(MeasureFont(FFont)),
       FTiles(QSize(FMetrics.AveCharWidth, FMetrics.Height)) {
     FFaces.push_back(QRawFont::fromFont(FFont));

@@ -25,9 +25,9 @@ namespace wendax {
 class TQtScreenFont {
   public:
     // Maps a name that is not an installed fixed-pitch family to the system's fixed font.
-    explicit TQtScreenFont(const TFontSpec& spec);
+    explicit TQtScreenFont(const TFontRequest& request);
 
-    const TFontSpec& Spec() const { return FSpec; }
+    const TFontRequest& Request() const { return FRequest; }
     const QFont& Font() const { return FFont; }
     const TTextMetrics& Metrics() const { return FMetrics; }
 
@@ -59,7 +59,7 @@ class TQtScreenFont {
     void DrawPictures(QPainter& painter, QPoint topLeft, std::string_view bytes,
                       const QColor& color) const;
 
-    TFontSpec FSpec;
+    TFontRequest FRequest;
     QFont FFont;
     TTextMetrics FMetrics;
     std::vector<QRawFont> FFaces;  // [0] is the font itself, the rest fallbacks

@@ -237,7 +237,7 @@ TEST_F(EditorPaint, AFontChangeMeasuresTheCellsAgainAndRepaints) {
     EXPECT_EQ(f.Editor.CharWidth(), 10);
     EXPECT_EQ(f.Editor.LineHeight(), 22);
     EXPECT_GT(f.Window->Paints.size(), paints);
-    EXPECT_EQ(f.LastPaint().Ops[0].Font, f.Editor.FixedFont().Spec());
+    EXPECT_EQ(f.LastPaint().Ops[0].Font, f.Editor.FixedFont().Request());
     EXPECT_EQ(f.Window->Caret.Size, (TSize{2, 22}));
 }
 

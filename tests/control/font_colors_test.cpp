@@ -49,19 +49,19 @@ TEST_F(FixedFont, EveryChangeTellsTheOwnerAndUnchangedValuesDoNot) {
     font.SetStyle(fsBold | fsItalic);
     font.SetColor(0x0000FF);
     EXPECT_EQ(changes, 3);
-    EXPECT_TRUE(font.Spec().Bold);
-    EXPECT_TRUE(font.Spec().Italic);
+    EXPECT_TRUE(font.Request().Bold);
+    EXPECT_TRUE(font.Request().Italic);
 }
 
 TEST_F(FixedFont, AssigningAPlainFontNeedsAFixedFamily) {
     TOvcFixedFont font;
-    font.Assign(TFontSpec{"Terminal", 14, true, false}, 0x123456);
+    font.Assign(TFontRequest{"Terminal", 14, true, false}, 0x123456);
     EXPECT_EQ(font.Name(), "Terminal");
     EXPECT_EQ(font.Size(), 14);
     EXPECT_EQ(font.Style(), fsBold);
     EXPECT_EQ(font.Color(), 0x123456u);
     try {
-        font.Assign(TFontSpec{"Arial", 9, false, false}, 0);
+        font.Assign(TFontRequest{"Arial", 9, false, false}, 0);
         FAIL() << "no exception";
     } catch (const EInvalidFixedFont& e) {
         EXPECT_STREQ(e.what(), "Invalid font assignment. Font must be a fixed font");
@@ -76,7 +76,7 @@ TEST_F(FixedFont, AssigningAnotherFixedFontCopiesItAndAnythingElseFails) {
     source.SetColor(7);
     TOvcFixedFont font;
     font.Assign(source);
-    EXPECT_EQ(font.Spec(), source.Spec());
+    EXPECT_EQ(font.Request(), source.Request());
     EXPECT_EQ(font.Color(), 7u);
     class TOther : public TOvcPersistent {
         void Assign(const TOvcPersistent&) override {}

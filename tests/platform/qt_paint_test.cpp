@@ -19,8 +19,8 @@ constexpr TColor kWhite = 0x00FFFFFF;
 constexpr TColor kBlack = 0x00000000;
 constexpr TColor kNavy = 0x00800000;  // 0x00BBGGRR
 constexpr TColor kRed = 0x000000FF;
-const TFontSpec kFont{"DejaVu Sans Mono", 11, false, false};
-const TFontSpec kItalic{"DejaVu Sans Mono", 11, false, true};
+const TFontRequest kFont{"DejaVu Sans Mono", 11, false, false};
+const TFontRequest kItalic{"DejaVu Sans Mono", 11, false, true};
 
 // Draws a small editor-like picture: a margin with a glyph, text rows with a highlighted
 // run, system colours, control bytes and a clipped run.
