@@ -10,6 +10,7 @@
 #include "app/file_names.h"
 #include "app/main_window.h"
 #include "app/settings.h"
+#include "app/window_caption.h"
 #include "control/caret.h"
 #include "platform/qt/qt_editor_widget.h"
 
@@ -115,12 +116,14 @@ void TFM_Editor::Open(const std::string& fileName, bool isNew) {
 }
 
 QString TFM_Editor::Caption() const {
-    return parentWidget() != nullptr ? parentWidget()->windowTitle() : windowTitle();
+    return CaptionOfTitle(parentWidget() != nullptr ? parentWidget()->windowTitle()
+                                                    : windowTitle());
 }
 
 void TFM_Editor::SetCaption(const QString& caption) {
-    setWindowTitle(caption);
-    if (parentWidget() != nullptr) parentWidget()->setWindowTitle(caption);
+    const QString title = TitleForCaption(caption);
+    setWindowTitle(title);
+    if (parentWidget() != nullptr) parentWidget()->setWindowTitle(title);
 }
 
 void TFM_Editor::ApplySettings(const TSettings& settings) {

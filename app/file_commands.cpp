@@ -12,6 +12,7 @@
 #include "app/file_names.h"
 #include "app/main_window.h"
 #include "app/recent_files.h"
+#include "app/window_caption.h"
 
 namespace wendax {
 namespace {
@@ -43,9 +44,10 @@ bool TFM_Main::OpenEditorWindow(const QString& fileName, bool isNew) {
 
 bool TFM_Main::FindWindowForFile(const QString& fileName) {
     bool found = false;
+    const QString title = TitleForCaption(fileName);
     const QList<QMdiSubWindow*> windows = FMdiArea->subWindowList(QMdiArea::StackingOrder);
     for (auto window = windows.crbegin(); window != windows.crend(); ++window) {
-        if ((*window)->windowTitle() != fileName) continue;
+        if ((*window)->windowTitle() != title) continue;
         FMdiArea->setActiveSubWindow(*window);
         found = true;
     }

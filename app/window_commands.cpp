@@ -7,6 +7,7 @@
 
 #include "app/editor_window.h"
 #include "app/main_menu.h"
+#include "app/window_caption.h"
 #include "app/window_tiling.h"
 
 namespace wendax {
@@ -32,11 +33,14 @@ QList<QMdiSubWindow*> Shown(const QMdiArea& area, bool minimised) {
     return windows;
 }
 
-// The list entry for the window at `index`: "&1 caption" .. "&9 caption", then without
-// an access key.
-QString EntryCaption(int index, const QString& caption) {
+// The list entry for the window at `index` with window title `title`: "&1 caption" ..
+// "&9 caption", then without an access key.
+QString EntryCaption(int index, const QString& title) {
     const QString number = QString::number(index + 1);
-    return (index < 9 ? QStringLiteral("&") + number : number) + QLatin1Char(' ') + caption;
+    QString shown = CaptionOfTitle(title);
+    shown.replace(QLatin1Char('&'),
+                  QLatin1String("&&"));  // an ampersand of the name is no access key
+    return (index < 9 ? QStringLiteral("&") + number : number) + QLatin1Char(' ') + shown;
 }
 
 }  // namespace

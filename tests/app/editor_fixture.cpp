@@ -5,6 +5,7 @@
 #include <QMdiSubWindow>
 
 #include "app/mdi_editor_windows.h"
+#include "app/window_caption.h"
 
 namespace wendax {
 
@@ -17,7 +18,8 @@ TFM_Editor& EditorProgramTest::Form() const {
 
 TFM_Editor& EditorProgramTest::FormNamed(const QString& caption) const {
     for (QMdiSubWindow* window : Main().MdiArea().subWindowList())
-        if (window->windowTitle() == caption) return *TMdiEditorWindows::FormOf(*window);
+        if (CaptionOfTitle(window->windowTitle()) == caption)
+            return *TMdiEditorWindows::FormOf(*window);
     ADD_FAILURE() << "no window " << caption.toStdString();
     return Form();
 }

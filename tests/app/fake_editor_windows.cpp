@@ -8,6 +8,7 @@
 #include <cctype>
 
 #include "app/file_names.h"
+#include "app/window_caption.h"
 #include "control/command_codes.h"
 #include "engine/display_columns.h"
 
@@ -182,7 +183,7 @@ QStringList Captions(QMdiArea& area) {
     QStringList captions;
     const QList<QMdiSubWindow*> windows = area.subWindowList(QMdiArea::StackingOrder);
     for (auto window = windows.crbegin(); window != windows.crend(); ++window)
-        captions << (*window)->windowTitle();
+        captions << CaptionOfTitle((*window)->windowTitle());
     return captions;
 }
 

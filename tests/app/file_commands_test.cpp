@@ -5,12 +5,14 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QTest>
 #include <QUrl>
 
 #include "app/file_names.h"
+#include "app/main_menu.h"
 #include "app/recent_files.h"
 #include "editor_fixture.h"
 
@@ -55,6 +57,23 @@ TEST_F(FileCommands, StartingWithAMissingFileWarnsAndListsBothLastFirst) {
     EXPECT_EQ(FDialogs.MessageTexts(), QStringList{"Unable to open file " + missing});
     EXPECT_EQ(FDialogs.Calls()[0].Message.Kind, mkWarning);
     EXPECT_EQ(History(), (QStringList{missing, present}));
+}
+
+// A file name is shown as it is in the caption and the Window menu, though Qt reads "[*]"
+// in a title as its modified marker and "&" in a menu entry as an access key.
+TEST_F(FileCommands, ANameWithMarkerAndAccessKeyCharactersShowsAsItIs) {
+    const QString name = MakeFile(QStringLiteral("a[*]&b.txt"), "x\r\n");
+    Start({name});
+    EXPECT_EQ(Form().Caption(), name);
+    EXPECT_EQ(Captions(), QStringList{name});
+    EXPECT_TRUE(Main().FindWindowForFile(name));
+    QString entry = name;
+    entry.replace(QLatin1Char('&'), QLatin1String("&&"));
+    QMenu& menu = *Main().MainMenu().Menu(QStringLiteral("MI_Window"));
+    Main().MainMenu().RunOpeningHandler(&menu);
+    EXPECT_EQ(menu.actions().last()->text(), "&1 " + entry);
+    Form().parentWidget()->setWindowModified(true);
+    EXPECT_EQ(Form().Caption(), name);
 }
 
 TEST_F(FileCommands, AFileWithANulByteDoesNotOpen) {
