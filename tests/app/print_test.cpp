@@ -2,8 +2,8 @@
 // page breaks, copies, the selection with its blanked and cut columns.
 #include <QFile>
 #include <QPrinter>
-#include <QProcess>
 
+#include "pdf_printing.h"
 #include "program_fixture.h"
 
 namespace wendax {
@@ -15,24 +15,10 @@ class Printing : public ProgramTest {
 
     // The next print dialog is answered with Ok for `copies` copies of `range` into the PDF.
     void ExpectPrint(int copies = 1, QPrinter::PrintRange range = QPrinter::AllPages) {
-        TDialogAnswer answer;
-        answer.Kind = dkPrint;
-        answer.SetUpPrinter = [this, copies, range](QPrinter& printer) {
-            printer.setOutputFileName(Pdf());
-            printer.setCopyCount(copies);
-            printer.setPrintRange(range);
-        };
-        FDialogs.Expect(answer);
-    }
-    // The text of the PDF, pages ended by form feeds.
-    QString PdfText() const {
-        QProcess process;
-        process.start(QStringLiteral("pdftotext"), {Pdf(), QStringLiteral("-")});
-        EXPECT_TRUE(process.waitForFinished(30000));
-        return QString::fromLatin1(process.readAllStandardOutput());
+        FDialogs.Expect(PrintToPdf(Pdf(), copies, range));
     }
     QStringList Pages() const {
-        QStringList pages = PdfText().split(QLatin1Char('\f'));
+        QStringList pages = PdfText(Pdf()).split(QLatin1Char('\f'));
         if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) pages.removeLast();
         return pages;
     }
@@ -124,12 +110,7 @@ TEST_F(Printing, ABlankedStartKeepsTheRestInItsColumns) {
     ExpectPrint(1, QPrinter::Selection);
     Run("MI_FilePrint");
     // The text after the blanked part starts where it started in the whole line.
-    QProcess layout;
-    layout.start(QStringLiteral("pdftotext"),
-                 {QStringLiteral("-layout"), Pdf(), QStringLiteral("-")});
-    ASSERT_TRUE(layout.waitForFinished(30000));
-    const QStringList lines =
-        QString::fromLatin1(layout.readAllStandardOutput()).split(QLatin1Char('\n'));
+    const QStringList lines = PdfText(Pdf(), true).split(QLatin1Char('\n'));
     ASSERT_GE(lines.size(), 2);
     EXPECT_EQ(lines[0].trimmed(), "efgh");
     EXPECT_GT(lines[0].indexOf(QLatin1String("efgh")), lines[1].indexOf(QLatin1String("ABCD")));

@@ -10,7 +10,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -20,6 +19,7 @@
 #include "app/speedbar.h"
 #include "app/status_panels.h"
 #include "editor_fixture.h"
+#include "pdf_printing.h"
 #include "platform/qt/qt_editor_widget.h"
 
 namespace wendax {
@@ -445,27 +445,9 @@ class RealEditorPrinting : public RealEditorFrame {
     QString Pdf() const { return Path(QStringLiteral("out.pdf")); }
 
     void ExpectPrint(int copies, QPrinter::PrintRange range) {
-        TDialogAnswer answer;
-        answer.Kind = dkPrint;
-        answer.SetUpPrinter = [this, copies, range](QPrinter& printer) {
-            printer.setOutputFileName(Pdf());
-            printer.setCopyCount(copies);
-            printer.setPrintRange(range);
-        };
-        FDialogs.Expect(answer);
+        FDialogs.Expect(PrintToPdf(Pdf(), copies, range));
     }
-    // The printed pages, each as its non-empty lines.
-    QList<QStringList> Pages() const {
-        QProcess process;
-        process.start(QStringLiteral("pdftotext"), {Pdf(), QStringLiteral("-")});
-        EXPECT_TRUE(process.waitForFinished(30000));
-        QList<QStringList> pages;
-        for (const QString& page :
-             QString::fromLatin1(process.readAllStandardOutput()).split(QLatin1Char('\f')))
-            if (!page.trimmed().isEmpty())
-                pages << page.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        return pages;
-    }
+    QList<QStringList> Pages() const { return PdfPages(Pdf()); }
 };
 
 TEST_F(RealEditorPrinting, TwoCopiesOfThreeLinesAreTwoPagesInOrder) {
