@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "bench/corpus_writer.h"
+#include "bench/json_lines.h"
 #include "bench/read_whole_file.h"
 #include "control/controller.h"
 #include "engine/custom_editor.h"
@@ -29,33 +30,13 @@
 namespace wendax {
 namespace {
 
-using TClock = std::chrono::steady_clock;
-
-double SecondsSince(TClock::time_point start) {
-    return std::chrono::duration<double>(TClock::now() - start).count();
-}
+constexpr const char* kBench = "editor";
 
 struct TOptions {
     std::vector<std::string> Files;
     std::vector<long> SizesMb{100};
     bool Keep = false;
 };
-
-void Emit(const std::string& json) {
-    std::printf("%s\n", json.c_str());
-    std::fflush(stdout);
-}
-
-std::string Field(const char* name, double value) {
-    char text[96];
-    std::snprintf(text, sizeof(text), ",\"%s\":%.6g", name, value);
-    return text;
-}
-
-std::string Head(const char* measure, const std::string& file) {
-    return std::string("{\"bench\":\"editor\",\"measure\":\"") + measure + "\",\"file\":\"" + file +
-           "\"";
-}
 
 class TEditorBench {
   public:
@@ -92,9 +73,10 @@ void TEditorBench::Load() {
     const double seconds = SecondsSince(start);
     FEditor.AttachWindow(FWindow);
     FEditor.SetWordWrap(true);
-    Emit(Head("load_append_para", FPath) + Field("bytes", static_cast<double>(text.size())) +
-         Field("seconds", seconds) + Field("paragraphs", FEditor.ParaCount()) +
-         Field("lines_wrapped_at_80", FEditor.LineCount()) + "}");
+    Emit(Head(kBench, "load_append_para", FPath) +
+         Field("bytes", static_cast<double>(text.size())) + Field("seconds", seconds) +
+         Field("paragraphs", FEditor.ParaCount()) +
+         Field("lines_wrapped_at_80", FEditor.LineCount()));
 }
 
 // The caret is placed untimed (a random place needs a walk through the paragraph list that
@@ -117,10 +99,10 @@ void TEditorBench::TypeAtRandomPlaces() {
         FWindow.Posted.clear();
     }
     const std::string problem = FEditor.CheckInvariants();
-    Emit(Head("type_random_places_wrapped", FPath) + Field("chars", kChars) +
+    Emit(Head(kBench, "type_random_places_wrapped", FPath) + Field("chars", kChars) +
          Field("seconds", typeSeconds) + Field("us_per_char", typeSeconds * 1e6 / kChars) +
          Field("us_per_random_caret_placement", placeSeconds * 1e6 / kChars) +
-         Field("invariants_hold", problem.empty() ? 1 : 0) + "}");
+         Field("invariants_hold", problem.empty() ? 1 : 0));
 }
 
 void MeasureFile(const std::string& path) {
@@ -136,13 +118,7 @@ TOptions ParseOptions(int argc, char** argv) {
         if (arg == "--file" && i + 1 < argc) {
             options.Files.emplace_back(argv[++i]);
         } else if (arg == "--sizes" && i + 1 < argc) {
-            options.SizesMb.clear();
-            std::string list = argv[++i];
-            for (std::size_t comma; (comma = list.find(',')) != std::string::npos;
-                 list.erase(0, comma + 1)) {
-                options.SizesMb.push_back(std::stol(list.substr(0, comma)));
-            }
-            options.SizesMb.push_back(std::stol(list));
+            options.SizesMb = ParseSizesMb(argv[++i]);
         } else if (arg == "--keep") {
             options.Keep = true;
         } else {

@@ -2,6 +2,7 @@
 // again as a child (`--load-child PATH`), so that it is timed from exec to exit like vim.
 // vim's own commands are timed inside vim with reltime(), without its start and load.
 #include "bench/file_bench.h"
+#include "bench/json_lines.h"
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -24,30 +25,10 @@ namespace wendax {
 
 namespace {
 
-using TClock = std::chrono::steady_clock;
+constexpr const char* kBench = "file";
 
 constexpr const char* kAbsentWord = "elephant";
 constexpr int kRuns = 3;
-
-double SecondsSince(TClock::time_point start) {
-    return std::chrono::duration<double>(TClock::now() - start).count();
-}
-
-void Emit(const std::string& json) {
-    std::printf("%s}\n", json.c_str());
-    std::fflush(stdout);
-}
-
-std::string Field(const char* name, double value) {
-    char text[96];
-    std::snprintf(text, sizeof(text), ",\"%s\":%.6g", name, value);
-    return text;
-}
-
-std::string Head(const char* measure, const std::string& file) {
-    return std::string("{\"bench\":\"file\",\"measure\":\"") + measure + "\",\"file\":\"" + file +
-           "\"";
-}
 
 struct TProcessRun {
     double Seconds = 0;
@@ -152,7 +133,7 @@ class TTextUnderTest {
 
 void MeasureLoad(const std::string& path, double bytes, bool withTools) {
     const TProcessRun ours = BestProcess({"/proc/self/exe", "--load-child", path});
-    std::string json = Head("load_whole_process", path) + Field("bytes", bytes) +
+    std::string json = Head(kBench, "load_whole_process", path) + Field("bytes", bytes) +
                        Field("seconds", ours.Seconds) + Field("peak_rss_bytes", ours.PeakBytes) +
                        Field("peak_rss_per_text_byte", ours.PeakBytes / bytes);
     if (withTools) {
@@ -180,7 +161,7 @@ void MeasureSave(TTextUnderTest& text, const std::string& path, const std::strin
     stat(saved.c_str(), &info);
     const bool same = ReadAll(saved) == ReadAll(path);
     unlink(saved.c_str());
-    std::string json = Head("save_with_sync", path) + Field("seconds", best) +
+    std::string json = Head(kBench, "save_with_sync", path) + Field("seconds", best) +
                        Field("bytes_written", static_cast<double>(info.st_size)) +
                        Field("identical_to_file", same ? 1 : 0);
     if (withTools) {
@@ -200,7 +181,7 @@ void MeasureSearch(TTextUnderTest& text, const std::string& path, bool withTools
         const double seconds = SecondsSince(start);
         if (i == 0 || seconds < best) best = seconds;
     }
-    std::string json = Head("search_absent_ignoring_case", path) + Field("seconds", best) +
+    std::string json = Head(kBench, "search_absent_ignoring_case", path) + Field("seconds", best) +
                        Field("found", found ? 1 : 0);
     if (withTools) {
         const TProcessRun grep = BestProcess({"grep", "-c", "-F", "-i", kAbsentWord, path});
@@ -215,7 +196,7 @@ void MeasureReplaceAll(TTextUnderTest& text, const std::string& path, const std:
     const std::int32_t replaced =
         text.Replace("the", "these", srReplaceAll | srMatchCase | srEntireScope);
     const double seconds = SecondsSince(start);
-    std::string json = Head("replace_all_the_by_these", path) + Field("seconds", seconds) +
+    std::string json = Head(kBench, "replace_all_the_by_these", path) + Field("seconds", seconds) +
                        Field("replaced", replaced);
     if (withTools) {
         json += Compared("vim", seconds, BestVimCommand(path, "%s/the/these/g", directory, 1));

@@ -25,17 +25,14 @@
 
 #include "bench/corpus_writer.h"
 #include "bench/file_bench.h"
+#include "bench/json_lines.h"
 #include "engine/para_list.h"
 #include "platform/headless/headless_platform.h"
 
 namespace wendax {
 namespace {
 
-using TClock = std::chrono::steady_clock;
-
-double SecondsSince(TClock::time_point start) {
-    return std::chrono::duration<double>(TClock::now() - start).count();
-}
+constexpr const char* kBench = "store";
 
 struct TOptions {
     std::vector<std::string> Files;
@@ -108,22 +105,6 @@ std::size_t TLineReader::Load(const std::string& path) {
 }
 
 // ---- Measurements
-
-void Emit(const std::string& json) {
-    std::printf("%s\n", json.c_str());
-    std::fflush(stdout);
-}
-
-std::string Field(const char* name, double value) {
-    char text[96];
-    std::snprintf(text, sizeof(text), ",\"%s\":%.6g", name, value);
-    return text;
-}
-
-std::string Head(const char* measure, const std::string& file) {
-    return std::string("{\"bench\":\"store\",\"measure\":\"") + measure + "\",\"file\":\"" + file +
-           "\"";
-}
 
 long PeakRssKb() {
     rusage usage{};
@@ -229,8 +210,8 @@ void TStoreBench::Rewrap(const char* measure, bool wrap) {
     const auto start = TClock::now();
     FStore.SetWordWrap(wrap);
     const double seconds = SecondsSince(start);
-    Emit(Head(measure, FPath) + Field("seconds", seconds) +
-         Field("line_count", FStore.LineCount()) + "}");
+    Emit(Head(kBench, measure, FPath) + Field("seconds", seconds) +
+         Field("line_count", FStore.LineCount()));
 }
 
 void TStoreBench::RandomLookups(const char* measure) {
@@ -242,9 +223,9 @@ void TStoreBench::RandomLookups(const char* measure) {
                         .Text.size();
     }
     const double seconds = SecondsSince(start);
-    Emit(Head(measure, FPath) + Field("lookups", kLookups) + Field("seconds", seconds) +
+    Emit(Head(kBench, measure, FPath) + Field("lookups", kLookups) + Field("seconds", seconds) +
          Field("us_per_lookup", seconds * 1e6 / kLookups) +
-         Field("checksum", static_cast<double>(checksum)) + "}");
+         Field("checksum", static_cast<double>(checksum)));
 }
 
 // Every display line from the first to the last, as painting or saving reads them.
@@ -255,9 +236,9 @@ void TStoreBench::SequentialLookups(const char* measure) {
     for (std::int32_t n = 1; n <= lines; ++n)
         checksum += FStore.GetLine(n).Text.size();
     const double seconds = SecondsSince(start);
-    Emit(Head(measure, FPath) + Field("lookups", lines) + Field("seconds", seconds) +
+    Emit(Head(kBench, measure, FPath) + Field("lookups", lines) + Field("seconds", seconds) +
          Field("ns_per_lookup", seconds * 1e9 / lines) +
-         Field("checksum", static_cast<double>(checksum)) + "}");
+         Field("checksum", static_cast<double>(checksum)));
 }
 
 void TStoreBench::RandomParaLookups(const char* measure) {
@@ -268,9 +249,9 @@ void TStoreBench::RandomParaLookups(const char* measure) {
         checksum += FStore.FindPara(1 + static_cast<std::int32_t>(FRandom() % FStore.ParaCount()));
     }
     const double seconds = SecondsSince(start);
-    Emit(Head(measure, FPath) + Field("lookups", kLookups) + Field("seconds", seconds) +
+    Emit(Head(kBench, measure, FPath) + Field("lookups", kLookups) + Field("seconds", seconds) +
          Field("us_per_lookup", seconds * 1e6 / kLookups) +
-         Field("checksum", static_cast<double>(checksum)) + "}");
+         Field("checksum", static_cast<double>(checksum)));
 }
 
 // A random position in a random paragraph; finding it moves the store's cache there, as an
@@ -301,12 +282,12 @@ void TStoreBench::RandomEdits() {
         findSeconds += std::chrono::duration<double>(start - findStart).count();
         editSeconds += std::chrono::duration<double>(end - start).count();
     }
-    Emit(Head("insert_delete_random_wrapped", FPath) + Field("edits", kEdits) +
+    Emit(Head(kBench, "insert_delete_random_wrapped", FPath) + Field("edits", kEdits) +
          Field("seconds_with_lookup", findSeconds + editSeconds) +
          Field("us_per_edit_with_lookup", (findSeconds + editSeconds) * 1e6 / kEdits) +
          Field("seconds", editSeconds) + Field("us_per_edit", editSeconds * 1e6 / kEdits) +
          Field("us_per_random_paragraph_lookup", findSeconds * 1e6 / kEdits) +
-         Field("line_count", FStore.LineCount()) + "}");
+         Field("line_count", FStore.LineCount()));
 }
 
 // Builds the store in a child process, so that the peak resident memory is its own, and
@@ -337,9 +318,9 @@ TBuildRun BuildInChild(const std::string& path, bool measureMore) {
 }
 
 void EmitBuild(const std::string& path, double bytes, const TBuildRun& run, const TVimRun& vim) {
-    std::string json = Head("build", path) + Field("bytes", bytes) + Field("lines", run.Lines) +
-                       Field("paragraphs", run.Paragraphs) + Field("seconds", run.Seconds) +
-                       Field("peak_rss_bytes", run.PeakBytes) +
+    std::string json = Head(kBench, "build", path) + Field("bytes", bytes) +
+                       Field("lines", run.Lines) + Field("paragraphs", run.Paragraphs) +
+                       Field("seconds", run.Seconds) + Field("peak_rss_bytes", run.PeakBytes) +
                        Field("peak_rss_per_text_byte", run.PeakBytes / bytes) +
                        Field("rss_before_build_bytes", run.BaseBytes) +
                        Field("store_used_bytes", run.UsedBytes) +
@@ -349,7 +330,7 @@ void EmitBuild(const std::string& path, double bytes, const TBuildRun& run, cons
                 Field("ratio_to_vim", run.Seconds / vim.Seconds) +
                 Field("vim_peak_rss_per_text_byte", vim.PeakKb * 1024.0 / bytes);
     }
-    Emit(json + "}");
+    Emit(json);
 }
 
 // Times are the best of three runs, for vim and the store alike (the file is in the page
@@ -363,9 +344,9 @@ void MeasureFile(const std::string& path, const TOptions& options) {
     const auto bytes = static_cast<double>(info.st_size);
     const TVimRun vim = options.Vim ? BestVim(path) : TVimRun{};
     if (vim.Seconds > 0) {
-        Emit(Head("vim_load", path) + Field("bytes", bytes) + Field("seconds", vim.Seconds) +
-             Field("peak_rss_bytes", vim.PeakKb * 1024.0) +
-             Field("peak_rss_per_text_byte", vim.PeakKb * 1024.0 / bytes) + "}");
+        Emit(Head(kBench, "vim_load", path) + Field("bytes", bytes) +
+             Field("seconds", vim.Seconds) + Field("peak_rss_bytes", vim.PeakKb * 1024.0) +
+             Field("peak_rss_per_text_byte", vim.PeakKb * 1024.0 / bytes));
     }
     TBuildRun best;
     for (int i = 0; i < 3; ++i) {
@@ -388,13 +369,7 @@ TOptions ParseOptions(int argc, char** argv) {
         if (arg == "--file" && i + 1 < argc) {
             options.Files.emplace_back(argv[++i]);
         } else if (arg == "--sizes" && i + 1 < argc) {
-            options.SizesMb.clear();
-            std::string list = argv[++i];
-            for (std::size_t comma; (comma = list.find(',')) != std::string::npos;
-                 list.erase(0, comma + 1)) {
-                options.SizesMb.push_back(std::stol(list.substr(0, comma)));
-            }
-            options.SizesMb.push_back(std::stol(list));
+            options.SizesMb = ParseSizesMb(argv[++i]);
         } else if (arg == "--no-vim") {
             options.Vim = false;
         } else if (arg == "--keep") {

@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "bench/corpus_writer.h"
+#include "bench/json_lines.h"
 #include "bench/read_whole_file.h"
 #include "control/controller.h"
 #include "engine/custom_editor.h"
@@ -23,18 +24,6 @@
 
 namespace wendax {
 namespace {
-
-using TClock = std::chrono::steady_clock;
-
-double SecondsSince(TClock::time_point start) {
-    return std::chrono::duration<double>(TClock::now() - start).count();
-}
-
-std::string Field(const char* name, double value) {
-    char text[96];
-    std::snprintf(text, sizeof(text), ",\"%s\":%.6g", name, value);
-    return text;
-}
 
 void Emit(const char* measure, const std::string& fields) {
     std::printf("{\"bench\":\"view\",\"measure\":\"%s\"%s}\n", measure, fields.c_str());
