@@ -26,6 +26,7 @@
 #include "bench/corpus_writer.h"
 #include "bench/file_bench.h"
 #include "bench/json_lines.h"
+#include "bench/process_run.h"
 #include "engine/para_list.h"
 #include "platform/headless/headless_platform.h"
 
@@ -110,41 +111,6 @@ long PeakRssKb() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
-}
-
-struct TVimRun {
-    double Seconds = 0;
-    long PeakKb = 0;
-};
-
-// vim as a whole process: start, load the file, quit.
-TVimRun RunVim(const std::string& path) {
-    const auto start = TClock::now();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        const int null = open("/dev/null", O_RDWR);
-        dup2(null, 0);
-        dup2(null, 1);
-        dup2(null, 2);
-        execlp("vim", "vim", "-u", "NONE", "-i", "NONE", "-N", "-es", "-c", "q", path.c_str(),
-               nullptr);
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) == 127) return {};
-    return {SecondsSince(start), usage.ru_maxrss};
-}
-
-// The fastest of three runs (the file is in the page cache for all of them).
-TVimRun BestVim(const std::string& path) {
-    TVimRun best;
-    for (int i = 0; i < 3; ++i) {
-        const TVimRun run = RunVim(path);
-        if (run.Seconds > 0 && (best.Seconds == 0 || run.Seconds < best.Seconds)) best = run;
-    }
-    return best;
 }
 
 // What one build reports from its child process.
@@ -317,7 +283,8 @@ TBuildRun BuildInChild(const std::string& path, bool measureMore) {
     return run;
 }
 
-void EmitBuild(const std::string& path, double bytes, const TBuildRun& run, const TVimRun& vim) {
+void EmitBuild(const std::string& path, double bytes, const TBuildRun& run,
+               const TProcessRun& vim) {
     std::string json = Head(kBench, "build", path) + Field("bytes", bytes) +
                        Field("lines", run.Lines) + Field("paragraphs", run.Paragraphs) +
                        Field("seconds", run.Seconds) + Field("peak_rss_bytes", run.PeakBytes) +
@@ -325,10 +292,10 @@ void EmitBuild(const std::string& path, double bytes, const TBuildRun& run, cons
                        Field("rss_before_build_bytes", run.BaseBytes) +
                        Field("store_used_bytes", run.UsedBytes) +
                        Field("store_reserved_bytes", run.ReservedBytes);
-    if (vim.Seconds > 0) {
+    if (vim.Ok) {
         json += Field("vim_seconds", vim.Seconds) +
                 Field("ratio_to_vim", run.Seconds / vim.Seconds) +
-                Field("vim_peak_rss_per_text_byte", vim.PeakKb * 1024.0 / bytes);
+                Field("vim_peak_rss_per_text_byte", vim.PeakBytes / bytes);
     }
     Emit(json);
 }
@@ -342,11 +309,13 @@ void MeasureFile(const std::string& path, const TOptions& options) {
         std::exit(2);
     }
     const auto bytes = static_cast<double>(info.st_size);
-    const TVimRun vim = options.Vim ? BestVim(path) : TVimRun{};
-    if (vim.Seconds > 0) {
+    const TProcessRun vim =
+        options.Vim ? BestProcess({"vim", "-u", "NONE", "-i", "NONE", "-N", "-es", "-c", "q", path})
+                    : TProcessRun{};
+    if (vim.Ok) {
         Emit(Head(kBench, "vim_load", path) + Field("bytes", bytes) +
-             Field("seconds", vim.Seconds) + Field("peak_rss_bytes", vim.PeakKb * 1024.0) +
-             Field("peak_rss_per_text_byte", vim.PeakKb * 1024.0 / bytes));
+             Field("seconds", vim.Seconds) + Field("peak_rss_bytes", vim.PeakBytes) +
+             Field("peak_rss_per_text_byte", vim.PeakBytes / bytes));
     }
     TBuildRun best;
     for (int i = 0; i < 3; ++i) {
