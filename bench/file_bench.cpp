@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "control/controller.h"
-#include "engine/text_file_editor.h"
+#include "control/text_file_editor.h"
 #include "platform/headless/headless_platform.h"
 
 namespace wendax {

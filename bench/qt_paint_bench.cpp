@@ -11,7 +11,7 @@
 #include <QApplication>
 
 #include "control/controller.h"
-#include "engine/custom_editor.h"
+#include "control/custom_editor.h"
 #include "platform/qt/qt_editor_widget.h"
 #include "platform/qt/qt_platform.h"
 

@@ -18,7 +18,7 @@
 #include "bench/json_lines.h"
 #include "bench/read_whole_file.h"
 #include "control/controller.h"
-#include "engine/custom_editor.h"
+#include "control/custom_editor.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/headless/headless_window.h"
 

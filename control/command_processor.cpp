@@ -1,7 +1,7 @@
 #include "control/command_processor.h"
 
 #include "control/builtin_tables.h"
-#include "control/exceptions.h"
+#include "base/exceptions.h"
 
 namespace wendax {
 

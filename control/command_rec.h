@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "control/command_codes.h"
+#include "base/command_codes.h"
 #include "platform/virtual_keys.h"
 
 namespace wendax {

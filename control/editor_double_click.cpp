@@ -2,7 +2,7 @@
 // left margin; with Shift the highlight grows to take it in.
 #include <algorithm>
 
-#include "engine/custom_editor.h"
+#include "control/custom_editor.h"
 #include "engine/word_delimiters.h"
 
 namespace wendax {

@@ -1,7 +1,7 @@
 // Keyboard input: keys become command codes through the controller's command processor;
 // keys no table handles may still type their character, which arrives separately.
 #include "control/controller.h"
-#include "engine/custom_editor.h"
+#include "control/custom_editor.h"
 
 namespace wendax {
 

@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "control/controller.h"
-#include "engine/custom_editor.h"
+#include "control/custom_editor.h"
 #include "platform/services.h"
 
 namespace wendax {

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <array>
 
-#include "control/exceptions.h"
+#include "base/exceptions.h"
 #include "control/marker_glyphs.h"
 #include "control/row_runs.h"
-#include "engine/custom_editor.h"
+#include "control/custom_editor.h"
 #include "engine/display_columns.h"
 
 namespace wendax {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "control/exceptions.h"
-#include "engine/custom_editor.h"
+#include "base/exceptions.h"
+#include "control/custom_editor.h"
 
 namespace wendax {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "control/private_messages.h"
-#include "engine/custom_editor.h"
+#include "control/custom_editor.h"
 
 namespace wendax {
 

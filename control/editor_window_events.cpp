@@ -2,7 +2,7 @@
 #include "control/controller.h"
 #include "control/marker_glyphs.h"
 #include "control/private_messages.h"
-#include "engine/custom_editor.h"
+#include "control/custom_editor.h"
 
 namespace wendax {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "control/exceptions.h"
+#include "base/exceptions.h"
 #include "platform/services.h"
 
 namespace wendax {

@@ -2,7 +2,7 @@
 
 #include "control/control_form.h"
 #include "control/controller.h"
-#include "control/exceptions.h"
+#include "base/exceptions.h"
 #include "control/private_messages.h"
 
 namespace wendax {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "control/exceptions.h"
+#include "base/exceptions.h"
 
 namespace wendax {
 

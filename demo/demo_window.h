@@ -8,7 +8,7 @@
 #include <QMainWindow>
 
 #include "control/controller.h"
-#include "engine/text_file_editor.h"
+#include "control/text_file_editor.h"
 
 class QLabel;
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "control/exceptions.h"
+#include "base/exceptions.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/asan_interface.h>

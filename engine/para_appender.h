@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/editor_errors.h"
+#include "base/editor_errors.h"
 #include "engine/para_list.h"
 
 namespace wendax {

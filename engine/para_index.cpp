@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <new>
 
-#include "control/exceptions.h"
+#include "base/exceptions.h"
 
 namespace wendax {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/editor_errors.h"
+#include "base/editor_errors.h"
 #include "engine/markers.h"
 #include "engine/para_index.h"
 #include "engine/para_storage.h"

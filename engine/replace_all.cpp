@@ -1,6 +1,6 @@
 #include "engine/replace_all.h"
 
-#include "control/exceptions.h"
+#include "base/exceptions.h"
 
 namespace wendax {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "engine/editor_errors.h"
+#include "base/editor_errors.h"
 #include "engine/search_scan.h"
 
 namespace wendax {

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "control/exceptions.h"
-#include "engine/editor_errors.h"
+#include "base/exceptions.h"
+#include "base/editor_errors.h"
 
 namespace wendax {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <new>
 
-#include "control/exceptions.h"
+#include "base/exceptions.h"
 
 namespace wendax {
 

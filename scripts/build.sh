@@ -1,7 +1,15 @@
 #!/usr/bin/env bash
 # Configures and builds one build tree: scripts/build.sh DIR [cmake options...]
+# Uses ccache when it is installed; paths below the checkout are hashed relative to it, so
+# several checkouts of the tree share one cache.
 set -euo pipefail
 dir=$1
 shift
-cmake -S "$(dirname "$0")/.." -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+top=$(cd "$(dirname "$0")/.." && pwd)
+launcher=()
+if command -v ccache >/dev/null; then
+    export CCACHE_BASEDIR=$top
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S "$top" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
 cmake --build "$dir"

@@ -2,10 +2,10 @@
 // filter rows of the options dialog and where the window arrangements put the windows.
 #include <gtest/gtest.h>
 
-#include "app/filter_rows.h"
-#include "app/line_number.h"
-#include "app/time_date.h"
-#include "app/window_tiling.h"
+#include "app/dialogs/filter_rows.h"
+#include "app/commands/line_number.h"
+#include "app/commands/time_date.h"
+#include "app/frame/window_tiling.h"
 
 namespace wendax {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/dialogs.h"
+#include "app/dialogs/dialogs.h"
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>

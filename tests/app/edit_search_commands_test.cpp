@@ -12,9 +12,9 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "app/replace_dialog.h"
-#include "app/search_dialog.h"
-#include "app/speedbar.h"
+#include "app/dialogs/replace_dialog.h"
+#include "app/dialogs/search_dialog.h"
+#include "app/frame/speedbar.h"
 #include "program_fixture.h"
 
 namespace wendax {

@@ -1,4 +1,4 @@
-#include "app/editor_error_texts.h"
+#include "app/editor/editor_error_texts.h"
 
 #include <gtest/gtest.h>
 

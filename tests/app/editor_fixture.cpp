@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QMdiSubWindow>
 
-#include "app/mdi_editor_windows.h"
-#include "app/window_caption.h"
+#include "app/editor/mdi_editor_windows.h"
+#include "app/editor/window_caption.h"
 
 namespace wendax {
 

@@ -5,7 +5,7 @@
 #include <QMdiArea>
 #include <string>
 
-#include "app/editor_form.h"
+#include "app/editor/editor_form.h"
 #include "program_fixture.h"
 
 namespace wendax {

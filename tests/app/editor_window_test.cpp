@@ -9,12 +9,12 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "app/editor_form.h"
-#include "app/file_names.h"
-#include "app/speedbar.h"
-#include "app/splitter_bar.h"
-#include "app/status_panels.h"
-#include "control/command_codes.h"
+#include "app/editor/editor_form.h"
+#include "app/commands/file_names.h"
+#include "app/frame/speedbar.h"
+#include "app/editor/splitter_bar.h"
+#include "app/frame/status_panels.h"
+#include "base/command_codes.h"
 #include "control/controller.h"
 #include "editor_fixture.h"
 #include "platform/qt/qt_editor_widget.h"

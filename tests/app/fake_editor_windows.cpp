@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/file_names.h"
-#include "app/window_caption.h"
-#include "control/command_codes.h"
+#include "app/commands/file_names.h"
+#include "app/editor/window_caption.h"
+#include "base/command_codes.h"
 #include "engine/display_columns.h"
 
 namespace wendax {

@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/editor_window.h"
-#include "app/editor_windows.h"
-#include "app/settings.h"
+#include "app/editor/editor_window.h"
+#include "app/editor/editor_windows.h"
+#include "app/settings/settings.h"
 
 class QMdiSubWindow;
 

@@ -11,9 +11,9 @@
 #include <QTest>
 #include <QUrl>
 
-#include "app/file_names.h"
-#include "app/main_menu.h"
-#include "app/recent_files.h"
+#include "app/commands/file_names.h"
+#include "app/frame/main_menu.h"
+#include "app/commands/recent_files.h"
 #include "editor_fixture.h"
 
 namespace wendax {

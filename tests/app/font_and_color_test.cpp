@@ -4,7 +4,7 @@
 #include <QFontInfo>
 #include <algorithm>
 
-#include "app/font_choice.h"
+#include "app/dialogs/font_choice.h"
 #include "control/fixed_font.h"
 #include "platform/qt/system_colors.h"
 

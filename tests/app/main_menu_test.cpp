@@ -1,4 +1,4 @@
-#include "app/main_menu.h"
+#include "app/frame/main_menu.h"
 
 #include <gtest/gtest.h>
 

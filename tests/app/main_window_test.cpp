@@ -1,4 +1,4 @@
-#include "app/main_window.h"
+#include "app/frame/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -21,12 +21,12 @@
 #include <QUrl>
 #include <stdexcept>
 
-#include "app/application.h"
-#include "app/file_names.h"
-#include "app/font_choice.h"
-#include "app/main_menu.h"
-#include "app/program_windows.h"
-#include "app/recent_files.h"
+#include "app/program/application.h"
+#include "app/commands/file_names.h"
+#include "app/dialogs/font_choice.h"
+#include "app/frame/main_menu.h"
+#include "app/program/program_windows.h"
+#include "app/commands/recent_files.h"
 #include "fake_editor_windows.h"
 #include "scripted_dialogs.h"
 

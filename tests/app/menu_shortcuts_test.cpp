@@ -1,4 +1,4 @@
-#include "app/menu_shortcuts.h"
+#include "app/frame/menu_shortcuts.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "app/main_menu.h"
+#include "app/frame/main_menu.h"
 
 namespace wendax {
 namespace {

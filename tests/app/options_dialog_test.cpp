@@ -14,9 +14,9 @@
 #include <QTest>
 #include <QToolBar>
 
-#include "app/color_list.h"
-#include "app/options_dialog.h"
-#include "app/status_panels.h"
+#include "app/dialogs/color_list.h"
+#include "app/dialogs/options_dialog.h"
+#include "app/frame/status_panels.h"
 #include "program_fixture.h"
 
 namespace wendax {

@@ -1,11 +1,11 @@
-#include "app/print_layout.h"
+#include "app/printing/print_layout.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "app/print_text.h"
+#include "app/printing/print_text.h"
 
 namespace wendax {
 namespace {

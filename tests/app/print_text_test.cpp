@@ -1,8 +1,8 @@
-#include "app/print_text.h"
+#include "app/printing/print_text.h"
 
 #include <gtest/gtest.h>
 
-#include "app/editor_window.h"
+#include "app/editor/editor_window.h"
 #include "engine/display_columns.h"
 
 namespace wendax {

@@ -12,8 +12,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/main_menu.h"
-#include "app/program_windows.h"
+#include "app/frame/main_menu.h"
+#include "app/program/program_windows.h"
 #include "fake_editor_windows.h"
 #include "scripted_dialogs.h"
 

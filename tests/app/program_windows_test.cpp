@@ -12,13 +12,13 @@
 
 #include <QPainter>
 
-#include "app/about_box.h"
-#include "app/help_screen.h"
-#include "app/help_texts.h"
-#include "app/options_dialog.h"
-#include "app/replace_dialog.h"
-#include "app/search_dialog.h"
-#include "app/speed_glyphs.h"
+#include "app/dialogs/about_box.h"
+#include "app/dialogs/help_screen.h"
+#include "app/dialogs/help_texts.h"
+#include "app/dialogs/options_dialog.h"
+#include "app/dialogs/replace_dialog.h"
+#include "app/dialogs/search_dialog.h"
+#include "app/frame/speed_glyphs.h"
 #include "program_fixture.h"
 
 namespace wendax {

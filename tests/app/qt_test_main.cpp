@@ -4,7 +4,7 @@
 
 #include <QStandardPaths>
 
-#include "app/application.h"
+#include "app/program/application.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

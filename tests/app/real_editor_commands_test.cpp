@@ -6,7 +6,7 @@
 #include <QComboBox>
 #include <QPushButton>
 
-#include "app/search_dialog.h"
+#include "app/dialogs/search_dialog.h"
 #include "editor_fixture.h"
 #include "platform/qt/qt_editor_widget.h"
 #include "platform/services.h"

@@ -16,8 +16,8 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "app/speedbar.h"
-#include "app/status_panels.h"
+#include "app/frame/speedbar.h"
+#include "app/frame/status_panels.h"
 #include "editor_fixture.h"
 #include "pdf_printing.h"
 #include "platform/qt/qt_editor_widget.h"

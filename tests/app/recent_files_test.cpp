@@ -1,4 +1,4 @@
-#include "app/recent_files.h"
+#include "app/commands/recent_files.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/main_menu.h"
+#include "app/frame/main_menu.h"
 
 namespace wendax {
 namespace {

@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/dialogs.h"
+#include "app/dialogs/dialogs.h"
 
 namespace wendax {
 

@@ -11,9 +11,9 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "app/popup_hints.h"
-#include "app/speedbar.h"
-#include "app/status_panels.h"
+#include "app/frame/popup_hints.h"
+#include "app/frame/speedbar.h"
+#include "app/frame/status_panels.h"
 #include "program_fixture.h"
 
 namespace wendax {

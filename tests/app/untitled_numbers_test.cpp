@@ -1,4 +1,4 @@
-#include "app/untitled_numbers.h"
+#include "app/frame/untitled_numbers.h"
 
 #include <gtest/gtest.h>
 

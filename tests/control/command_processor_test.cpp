@@ -5,7 +5,7 @@
 #include <random>
 
 #include "control/command_processor.h"
-#include "control/exceptions.h"
+#include "base/exceptions.h"
 #include "control/main_command_tables.h"
 #include "key_notation.h"
 

@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "control/command_processor.h"
-#include "control/exceptions.h"
+#include "base/exceptions.h"
 #include "key_notation.h"
 #include "platform/headless/headless_platform.h"
-#include "temp_dir.h"
+#include "tests/engine/temp_dir.h"
 
 namespace wendax {
 namespace {

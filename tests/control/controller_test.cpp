@@ -3,7 +3,7 @@
 
 #include "control/control_form.h"
 #include "control/controller.h"
-#include "control/exceptions.h"
+#include "base/exceptions.h"
 #include "control/private_messages.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/headless/headless_window.h"

@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "control/colors.h"
-#include "control/exceptions.h"
+#include "base/exceptions.h"
 #include "control/fixed_font.h"
 #include "control/marker_glyphs.h"
 #include "control/row_runs.h"

@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "control/library_messages.h"
+#include "base/library_messages.h"
 
 namespace wendax::testkit {
 

@@ -2,9 +2,9 @@
 
 #include <set>
 
-#include "control/command_codes.h"
-#include "control/exceptions.h"
-#include "engine/editor_errors.h"
+#include "base/command_codes.h"
+#include "base/exceptions.h"
+#include "base/editor_errors.h"
 
 namespace wendax {
 namespace {

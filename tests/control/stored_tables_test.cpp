@@ -6,7 +6,7 @@
 #include <random>
 
 #include "control/builtin_tables.h"
-#include "control/exceptions.h"
+#include "base/exceptions.h"
 #include "control/main_command_tables.h"
 #include "control/stored_tables.h"
 #include "control/stored_tables_text.h"

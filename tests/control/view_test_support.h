@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tests/engine/editor_test_support.h"
+#include "tests/control/editor_test_support.h"
 
 namespace wendax::test {
 

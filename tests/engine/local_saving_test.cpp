@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "platform/file_system.h"
-#include "tests/control/temp_dir.h"
+#include "tests/engine/temp_dir.h"
 #include "tests/engine/child_process.h"
 
 namespace wendax {

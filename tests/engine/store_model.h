@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/editor_errors.h"
+#include "base/editor_errors.h"
 #include "engine/text_positions.h"
 
 namespace wendax::test {

@@ -9,7 +9,7 @@
 
 #include "control/controller.h"
 #include "control/main_command_tables.h"
-#include "engine/custom_editor.h"
+#include "control/custom_editor.h"
 #include "platform/qt/qt_editor_widget.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/system_colors.h"

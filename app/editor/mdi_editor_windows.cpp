@@ -1,0 +1,42 @@
+#include "app/editor/mdi_editor_windows.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "app/commands/file_names.h"
+#include "app/editor/editor_form.h"
+
+namespace wendax {
+
+// Any failure of loading closes the window again without asking: its text is unchanged.
+bool TMdiEditorWindows::CreateEditorWindow(QMdiArea& area, const QString& fileName, bool isNew) {
+    auto* form = new TFM_Editor(FMain);
+    QMdiSubWindow* window = area.addSubWindow(form);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    form->SetCaption(fileName);
+    window->show();
+    area.setActiveSubWindow(window);
+    try {
+        form->Open(ToFileName(fileName), isNew);
+    } catch (...) {
+        area.removeSubWindow(window);
+        delete window;
+        return false;
+    }
+    return true;
+}
+
+bool TMdiEditorWindows::CloseQuery(QMdiSubWindow& window) {
+    TFM_Editor* form = FormOf(window);
+    return form == nullptr || form->CloseQuery();
+}
+
+TEditorWindow* TMdiEditorWindows::WindowOf(QMdiSubWindow& window) {
+    return FormOf(window);
+}
+
+TFM_Editor* TMdiEditorWindows::FormOf(QMdiSubWindow& window) {
+    return dynamic_cast<TFM_Editor*>(window.widget());
+}
+
+}  // namespace wendax

@@ -1,0 +1,46 @@
+#include "app/program/application.h"
+
+#include <QIcon>
+#include <exception>
+
+#include "app/dialogs/dialogs.h"
+#include "app/program/program_info.h"
+
+// The program's pictures live in a static library, so they are registered by hand.
+static void InitResources() {
+    Q_INIT_RESOURCE(wendax);
+}
+
+namespace wendax {
+
+TWendaxApplication::TWendaxApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    InitResources();
+    setApplicationName(QStringLiteral("wendax"));
+    setApplicationDisplayName(QString::fromLatin1(kProgramTitle));
+    setApplicationVersion(QString::fromLatin1(kProgramVersion));
+    setDesktopFileName(QStringLiteral("wendax"));
+    setWindowIcon(QIcon(QStringLiteral(":/wendax/wendax.png")));
+    InstallPlatform(&FPlatform);
+}
+
+TWendaxApplication::~TWendaxApplication() {
+    InstallPlatform(nullptr);
+}
+
+bool TWendaxApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& failure) {
+        ShowFailure(QString::fromLocal8Bit(failure.what()));
+    } catch (...) {
+        ShowFailure(QStringLiteral("Unexpected failure"));
+    }
+    return false;
+}
+
+void TWendaxApplication::ShowFailure(const QString& message) {
+    if (FDialogs == nullptr) return;
+    FDialogs->Message(TMessageRequest{mkError, message, mbOK, QString::fromLatin1(kProgramTitle)});
+}
+
+}  // namespace wendax

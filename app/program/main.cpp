@@ -1,0 +1,5 @@
+#include "app/program/program.h"
+
+int main(int argc, char** argv) {
+    return wendax::RunProgram(argc, argv);
+}

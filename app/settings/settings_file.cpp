@@ -1,0 +1,60 @@
+#include "app/settings/settings_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace wendax {
+
+TWritableProbe FileSystemProbe() {
+    return TWritableProbe{
+        [](const QString& path) {
+            const QFileInfo info(path);
+            return info.isDir() && info.isWritable();
+        },
+        [](const QString& path) {
+            const QFileInfo info(path);
+            return info.isFile() && info.isWritable();
+        },
+    };
+}
+
+QString ChooseSettingsFile(const TSettingsPlaces& places, const TWritableProbe& probe) {
+    const QString beside = QDir(places.ProgramDir).filePath(QLatin1String(kSettingsFileName));
+    if (probe.IsWritableDir(places.ProgramDir) || probe.IsWritableFile(beside)) return beside;
+    return QDir(places.UserConfigDir).filePath(QLatin1String(kSettingsFileName));
+}
+
+QString ChooseDefaultDir(const QString& programDir, const QString& homeDir,
+                         const TWritableProbe& probe) {
+    if (probe.IsWritableDir(programDir)) return programDir;
+    return homeDir.endsWith(QLatin1Char('/')) ? homeDir : homeDir + QLatin1Char('/');
+}
+
+QString UserConfigDir() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(QStringLiteral("wendax"));
+}
+
+TIniFile ReadSettingsFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return TIniFile{};
+    return TIniFile::Parse(file.readAll().toStdString());
+}
+
+bool WriteSettingsFile(const QString& path, const TIniFile& ini) {
+    if (!QDir().mkpath(QFileInfo(path).path())) return false;
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    const std::string text = ini.Text();
+    if (file.write(text.data(), qint64(text.size())) != qint64(text.size())) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+}  // namespace wendax

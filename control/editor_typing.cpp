@@ -1,0 +1,113 @@
+// Typing a character in insert and overwrite mode, and the three kinds of tab.
+#include <optional>
+
+#include "control/custom_editor.h"
+#include "engine/undo_group.h"
+
+namespace wendax {
+
+// A highlight is replaced (in one undo group with the character, which is then inserted
+// whatever the mode). A NUL cannot be held by the text and types nothing. A failure is
+// reported and leaves the caret where it is.
+void TOvcCustomEditor::TypeChar(char ch) {
+    if (ReadOnly() || ch == '\0') return;
+    TParaPos at;
+    std::int32_t lineBefore = 0;
+    TEditorErrorCode code = eeOk;
+    {
+        std::optional<TUndoGroup> group;
+        bool insert = FInsertMode;
+        if (HasSelection()) {
+            group.emplace(FStore->UndoBuffer());
+            DeleteHighlight();
+            insert = true;
+        }
+        at = CaretParaPos();
+        lineBefore = FCaretLine;
+        const std::string_view text(&ch, 1);
+        code = insert || at.Pos > FStore->ParaLength(at.Para)
+                   ? FStore->InsertChars(this, at.Para, at.Pos, text)
+                   : FStore->ReplaceChars(this, at.Para, at.Pos, 1, text);
+    }
+    if (code != eeOk) {
+        ReportError(code);
+        return;
+    }
+    ShowEdit(false);
+    MoveCaretToPos({at.Para, at.Pos + 1}, false);
+    if (FCaretLine > lineBefore && FLeftColumn != 0) ScrollBy(-FLeftColumn, 0);
+}
+
+void TOvcCustomEditor::Tab() {
+    if (ReadOnly()) return;
+    if (HasSelection()) {
+        TUndoGroup group(FStore->UndoBuffer());
+        DeleteHighlight();
+    }
+    switch (FTabType) {
+        case ttReal:
+            TypeChar('\t');
+            return;
+        case ttSmart:
+            if (const std::int32_t target = SmartTabTarget(); target > FCaretCol) {
+                InsertSpaces(target - FCaretCol);
+                return;
+            }
+            break;
+        case ttFixed:
+            break;
+    }
+    InsertSpaces(FixedTabSpaces());
+}
+
+// Spaces up to the next tab stop column 1 + k * TabSize.
+std::int32_t TOvcCustomEditor::FixedTabSpaces() {
+    RefreshPositions();
+    const std::int32_t tabSize = TabSize();
+    return tabSize * ((FCaretCol - 1) / tabSize + 1) - FCaretCol + 1;
+}
+
+// The column under the start of the next word of the previous display line (the next one
+// when the previous is empty and the caret is not on the last line), tabs expanded; the
+// caret column when that line is shorter; 0 for no target (paragraph 1, no such line).
+std::int32_t TOvcCustomEditor::SmartTabTarget() {
+    RefreshPositions();
+    if (FCaretPos.Para == 1) return 0;
+    std::string line = GetPrintableLine(FCaretLine - 1);
+    if (line.empty() && FCaretLine < LineCount()) line = GetPrintableLine(FCaretLine + 1);
+    if (line.empty()) return 0;
+    const std::size_t col = static_cast<std::size_t>(FCaretCol);
+    if (line.size() < col) return FCaretCol;
+    std::size_t i = col - 1;
+    if (line[i] != ' ') {
+        while (i < line.size() && line[i] != ' ')
+            ++i;
+    }
+    while (i < line.size() && line[i] == ' ')
+        ++i;
+    return static_cast<std::int32_t>(i) + 1;
+}
+
+// In overwrite mode as many characters as there are spaces are deleted first, in one group
+// with the insertion; that deletion stays when the insertion fails.
+void TOvcCustomEditor::InsertSpaces(std::int32_t count) {
+    const TParaPos at = CaretParaPos();
+    TEditorErrorCode code = eeOk;
+    {
+        std::optional<TUndoGroup> group;
+        if (!FInsertMode) {
+            group.emplace(FStore->UndoBuffer());
+            FStore->DeleteChars(this, at.Para, at.Pos, count);
+        }
+        code = FStore->InsertChars(this, at.Para, at.Pos,
+                                   std::string(static_cast<std::size_t>(count), ' '));
+    }
+    ShowEdit(false);
+    if (code != eeOk) {
+        ReportError(code);
+        return;
+    }
+    MoveCaretToPos({at.Para, at.Pos + count}, false);
+}
+
+}  // namespace wendax
