@@ -8,8 +8,8 @@
 #include <filesystem>
 
 #include "platform/file_system.h"
-#include "tests/engine/temp_dir.h"
 #include "tests/engine/child_process.h"
+#include "tests/engine/temp_dir.h"
 
 namespace wendax {
 namespace {
@@ -80,27 +80,6 @@ TEST(LocalSaving, NoBackupOfAFileThatDidNotExist) {
     Save(dir.File("a.txt"), kNew, dir.File("a.BAK"));
     EXPECT_EQ(TTempDir::Read(dir.File("a.txt")), kNew);
     EXPECT_FALSE(std::filesystem::exists(dir.File("a.BAK")));
-}
-
-TEST(LocalSaving, ReadOnlyDirectoryFailsAndLeavesTheFile) {
-    TTempDir dir;
-    TTempDir::Write(dir.File("a.txt"), kOld);
-    const std::string directory = std::filesystem::path(dir.File("a.txt")).parent_path();
-    test::GiveToNobody(directory);
-    chmod(directory.c_str(), 0555);
-    const int result = test::RunInChild([&] {
-        if (!test::DropRootRights()) return 2;
-        try {
-            Save(dir.File("a.txt"), kNew);
-        } catch (const EInOutError&) {
-            return 0;
-        }
-        return 1;
-    });
-    chmod(directory.c_str(), 0755);
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(TTempDir::Read(dir.File("a.txt")), kOld);
-    EXPECT_EQ(EntriesIn(dir), 1u);
 }
 
 TEST(LocalSaving, FullDiskFailsAndLeavesTheFileAndNoTemporaryFile) {
