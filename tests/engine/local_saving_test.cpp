@@ -100,15 +100,19 @@ TEST(LocalSaving, FullDiskFailsAndLeavesTheFileAndNoTemporaryFile) {
     EXPECT_EQ(EntriesIn(dir), 1u);
 }
 
-TEST(LocalSaving, WriterDroppedWithoutCommitLeavesTheFile) {
+TEST(LocalSaving, WriterDroppedWithoutCommitLeavesTheFileRenamedOrInPlace) {
     TTempDir dir;
     TTempDir::Write(dir.File("a.txt"), kOld);
-    {
-        auto out = LocalFileSystem().Replace(dir.File("a.txt"));
-        out->Write(kNew);
+    TTempDir::Write(dir.File("b.txt"), kOld);
+    ASSERT_EQ(link(dir.File("b.txt").c_str(), dir.File("c.txt").c_str()), 0);
+    for (const char* name : {"a.txt", "b.txt"}) {
+        {
+            auto out = LocalFileSystem().Replace(dir.File(name));
+            out->Write(std::string(100000, 'n'));
+        }
+        EXPECT_EQ(TTempDir::Read(dir.File(name)), kOld) << name;
+        EXPECT_EQ(EntriesIn(dir), 3u) << name;
     }
-    EXPECT_EQ(TTempDir::Read(dir.File("a.txt")), kOld);
-    EXPECT_EQ(EntriesIn(dir), 1u);
 }
 
 }  // namespace
