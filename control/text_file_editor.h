@@ -40,9 +40,11 @@ class TOvcCustomTextFileEditor : public TOvcCustomEditor {
     // the failure is raised: EInOutError, EFileHasNul, EEditorError (code 0) for a limit.
     virtual void LoadFromFile(const std::string& fileName);
     // Writes the text to `fileName` (FileName is not changed), keeping a backup copy when
-    // MakeBackup is set, and clears Modified. Nothing for an empty name. The file changes all
-    // at once or not at all: a failure raises EInOutError and leaves the file, any backup
-    // and Modified as they were.
+    // MakeBackup is set, and clears Modified. Nothing for an empty name. A target that is no
+    // regular file, or that may not be written, is refused before anything changes. The
+    // file stays the same file (links, owner, mode, attributes) and ends up with either its
+    // old bytes or all of the new ones: a failure raises EInOutError and leaves the file,
+    // any backup and Modified as they were.
     virtual void SaveToFile(const std::string& fileName);
 
     // As the editor's, once this editor has a window; it also takes over the other

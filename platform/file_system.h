@@ -27,8 +27,11 @@ class TFileReader {
     virtual std::size_t Read(char* buffer, std::size_t size) = 0;
 };
 
-// Writes the new contents of a file beside it; the file itself changes only in Commit,
-// all at once. A writer destroyed without a successful Commit leaves the file untouched.
+// Writes the new contents of a file. Either beside it, the file changing only in Commit and
+// all at once, or, where a new file could not take its place unchanged (hard links, an
+// owner that cannot be given, a folder that may not be written), in place with the old
+// bytes kept aside until Commit. A failure, or a writer destroyed without a successful
+// Commit, leaves the file with its old bytes.
 class TFileReplacement {
   public:
     virtual ~TFileReplacement() = default;
@@ -43,7 +46,8 @@ class TFileSystem {
     virtual ~TFileSystem() = default;
     virtual std::unique_ptr<TFileReader> OpenRead(const std::string& name) = 0;
     // Prepares the replacement of `name`; a symbolic link is followed, so its target is
-    // replaced and the link stays.
+    // replaced and the link stays. Refuses, before anything changes, a target that is no
+    // regular file and a file that may not be written.
     virtual std::unique_ptr<TFileReplacement> Replace(const std::string& name) = 0;
     virtual bool Exists(const std::string& name) = 0;
 };

@@ -385,24 +385,6 @@ int FailedSave(TOvcTextFileEditor& editor, const std::string& name) {
     return 1;
 }
 
-TEST_F(LocalTextFileEditorTest, SaveIntoAReadOnlyDirectoryFailsAndChangesNothing) {
-    const std::string name = Dir.File("f.txt");
-    TTempDir::Write(name, "kept\r\n");
-    Editor.InsertString("new text");
-    const std::string directory = std::filesystem::path(name).parent_path();
-    test::GiveToNobody(directory);
-    chmod(directory.c_str(), 0555);
-    const int result = test::RunInChild([&] {
-        if (!test::DropRootRights()) return 2;
-        Editor.SetMakeBackup(true);
-        return FailedSave(Editor, name);
-    });
-    chmod(directory.c_str(), 0755);
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(TTempDir::Read(name), "kept\r\n");
-    EXPECT_FALSE(std::filesystem::exists(Dir.File("f.BAK")));
-}
-
 TEST_F(LocalTextFileEditorTest, SaveOnAFullDiskFailsAndChangesNothing) {
     const std::string name = Dir.File("f.txt");
     TTempDir::Write(name, "kept\r\n");

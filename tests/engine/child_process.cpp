@@ -4,7 +4,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 
 namespace wendax::test {
@@ -29,7 +28,6 @@ int RunInChild(const std::function<int()>& body) {
 }
 
 void LimitFileSize(long bytes) {
-    std::signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{static_cast<rlim_t>(bytes), static_cast<rlim_t>(bytes)};
     setrlimit(RLIMIT_FSIZE, &limit);
 }

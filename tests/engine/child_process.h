@@ -11,7 +11,8 @@ namespace wendax::test {
 // not exit normally. The child never returns into the test.
 int RunInChild(const std::function<int()>& body);
 
-// In a child: limits the size of files written to `bytes`; writes beyond it fail (EFBIG).
+// In a child: limits the size of files written to `bytes`. Writes beyond it raise SIGXFSZ,
+// which ends the process unless it ignores the signal (saving does), and then fail (EFBIG).
 void LimitFileSize(long bytes);
 
 // In a child running as root: continues as the unprivileged user "nobody" (65534), so that
