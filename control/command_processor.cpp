@@ -1,7 +1,9 @@
 #include "control/command_processor.h"
 
-#include "control/builtin_tables.h"
+#include <unordered_set>
+
 #include "base/exceptions.h"
+#include "control/builtin_tables.h"
 
 namespace wendax {
 
@@ -73,14 +75,20 @@ TOvcCommandTable& TOvcCommandProcessor::Table(int index) const {
     return *FTables[static_cast<std::size_t>(index)];
 }
 
+// One pass over the tables collects their names; each candidate is then looked up in that
+// set, so the cost stays linear in the number of tables however many share a stem.
 std::string TOvcCommandProcessor::UniqueTableName(const std::string& name) const {
+    std::unordered_set<std::string> taken;
+    taken.reserve(FTables.size());
+    for (const auto& table : FTables)
+        taken.insert(TableNameKey(table->Name()));
     const std::string stem = StripTrailingDigits(name);
-    std::string candidate = stem;
-    int number = 0;
-    while (GetTable(candidate))
-        candidate = stem + std::to_string(++number);
-    if (number > 0) return candidate;
-    return GetTable(name) ? stem : name;
+    const std::string stemKey = TableNameKey(stem);
+    if (!taken.contains(stemKey)) return taken.contains(TableNameKey(name)) ? stem : name;
+    int number = 1;
+    while (taken.contains(stemKey + std::to_string(number)))
+        ++number;
+    return stem + std::to_string(number);
 }
 
 int TOvcCommandProcessor::LoadCommandTable(const std::string& fileName) {
