@@ -174,12 +174,6 @@ bool SameTableName(std::string_view a, std::string_view b) {
     return std::ranges::equal(a, b, [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
 }
 
-std::string TableNameKey(std::string_view name) {
-    std::string key(name);
-    std::ranges::transform(key, key.begin(), LowerAscii);
-    return key;
-}
-
 std::span<const CommandRec> BuiltinEntries(std::string_view tableName) {
     if (SameTableName(tableName, kDefaultTableName)) return kDefaultEntries;
     if (SameTableName(tableName, kWordStarTableName)) return kWordStarEntries;

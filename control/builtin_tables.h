@@ -3,7 +3,6 @@
 #pragma once
 
 #include <span>
-#include <string>
 #include <string_view>
 
 #include "control/command_rec.h"
@@ -22,8 +21,5 @@ bool IsBuiltinTableName(std::string_view tableName);
 
 // ASCII letter case only, as table names are compared everywhere.
 bool SameTableName(std::string_view a, std::string_view b);
-// The name with ASCII letters lowered: two names are the same exactly when their keys are
-// equal.
-std::string TableNameKey(std::string_view name);
 
 }  // namespace wendax
