@@ -1,7 +1,10 @@
 #include "control/command_processor.h"
 
-#include "control/builtin_tables.h"
+#include <string_view>
+#include <vector>
+
 #include "base/exceptions.h"
+#include "control/builtin_tables.h"
 
 namespace wendax {
 
@@ -23,6 +26,18 @@ std::string StripTrailingDigits(std::string name) {
         name.pop_back();
     }
     return name;
+}
+
+// The number n of a name stem + n as candidates are written (decimal, no leading zero), or
+// 0 when `digits` is not one; numbers beyond nine digits count as too large to matter.
+std::size_t CandidateNumber(std::string_view digits) {
+    if (digits.empty() || digits.size() > 9 || digits.front() == '0') return 0;
+    std::size_t number = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') return 0;
+        number = number * 10 + static_cast<std::size_t>(c - '0');
+    }
+    return number;
 }
 
 }  // namespace
@@ -73,14 +88,28 @@ TOvcCommandTable& TOvcCommandProcessor::Table(int index) const {
     return *FTables[static_cast<std::size_t>(index)];
 }
 
+// One pass over the tables finds whether the stem and the name are taken and which numbers
+// behind the stem are; only 1..Count() + 1 can be the first free one. No candidate is
+// looked up on its own, so the cost stays linear in the number of tables.
 std::string TOvcCommandProcessor::UniqueTableName(const std::string& name) const {
     const std::string stem = StripTrailingDigits(name);
-    std::string candidate = stem;
-    int number = 0;
-    while (GetTable(candidate))
-        candidate = stem + std::to_string(++number);
-    if (number > 0) return candidate;
-    return GetTable(name) ? stem : name;
+    std::vector<bool> numberTaken(FTables.size() + 2);
+    bool stemTaken = false;
+    bool nameTaken = false;
+    for (const auto& table : FTables) {
+        const std::string_view other = table->Name();
+        nameTaken = nameTaken || SameTableName(other, name);
+        if (other.size() < stem.size() || !SameTableName(other.substr(0, stem.size()), stem))
+            continue;
+        const std::size_t number = CandidateNumber(other.substr(stem.size()));
+        stemTaken = stemTaken || other.size() == stem.size();
+        if (number < numberTaken.size()) numberTaken[number] = true;
+    }
+    if (!stemTaken) return nameTaken ? stem : name;
+    std::size_t number = 1;
+    while (numberTaken[number])
+        ++number;
+    return stem + std::to_string(number);
 }
 
 int TOvcCommandProcessor::LoadCommandTable(const std::string& fileName) {

@@ -9,18 +9,51 @@ namespace wendax {
 
 namespace {
 
-bool Contains(std::span<const CommandRec> entries, const CommandRec& entry) {
-    return std::ranges::find(entries, entry) != entries.end();
+// Index of the built-in entry with this entry's sequence, or -1.
+std::ptrdiff_t BuiltinIndex(std::span<const CommandRec> builtin, const CommandRec& entry) {
+    const auto found =
+        std::ranges::find_if(builtin, [&](const CommandRec& b) { return b.SameSequence(entry); });
+    return found == builtin.end() ? -1 : found - builtin.begin();
 }
 
-void StoreDifferences(const TOvcCommandTable& table, std::span<const CommandRec> builtin,
+// How many entries at the start of the table reading can leave where the built-in entries
+// put them: built-in sequences in rising built-in order, each with its built-in command or
+// another command than ccNone (a replacement by ccNone would delete it).
+std::size_t KeptStart(const std::vector<CommandRec>& entries, std::span<const CommandRec> builtin) {
+    std::ptrdiff_t last = -1;
+    for (std::size_t kept = 0; kept < entries.size(); ++kept) {
+        const std::ptrdiff_t at = BuiltinIndex(builtin, entries[kept]);
+        const bool replacesByNone = at >= 0 && entries[kept].Cmd == ccNone &&
+                                    builtin[static_cast<std::size_t>(at)].Cmd != ccNone;
+        if (at <= last || replacesByNone) return kept;
+        last = at;
+    }
+    return entries.size();
+}
+
+void StoreDifferences(const std::vector<CommandRec>& entries, std::span<const CommandRec> builtin,
                       std::vector<TStoredPair>& pairs) {
-    for (const CommandRec& entry : builtin) {
-        if (table.FindSequence(entry) < 0) pairs.push_back({entry.KeySequence(), ccNone});
+    const std::size_t kept = KeptStart(entries, builtin);
+    const auto keptEntries = std::span(entries).first(kept);
+    for (const CommandRec& b : builtin) {
+        const bool stays = std::ranges::any_of(
+            keptEntries, [&](const CommandRec& e) { return e.SameSequence(b); });
+        if (!stays) pairs.push_back({b.KeySequence(), ccNone});
     }
-    for (const CommandRec& entry : table.Entries()) {
-        if (!Contains(builtin, entry)) pairs.push_back({entry.KeySequence(), entry.Cmd});
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const CommandRec& e = entries[i];
+        const bool unchanged =
+            i < kept && builtin[static_cast<std::size_t>(BuiltinIndex(builtin, e))] == e;
+        if (!unchanged) pairs.push_back({e.KeySequence(), e.Cmd});
     }
+}
+
+bool HoldsASequenceTwice(const std::vector<CommandRec>& entries) {
+    std::vector<std::uint32_t> sequences;
+    for (const CommandRec& e : entries)
+        sequences.push_back(e.KeySequence());
+    std::ranges::sort(sequences);
+    return std::ranges::adjacent_find(sequences) != sequences.end();
 }
 
 void ApplyDifference(TOvcCommandTable& table, const TStoredPair& pair) {
@@ -39,13 +72,13 @@ void ApplyDifference(TOvcCommandTable& table, const TStoredPair& pair) {
 
 TStoredTable StoreTable(const TOvcCommandTable& table) {
     TStoredTable stored{table.Name(), table.Active(), {}};
-    if (IsBuiltinTableName(table.Name())) {
-        StoreDifferences(table, BuiltinEntries(table.Name()), stored.Pairs);
-    } else {
-        for (const CommandRec& entry : table.Entries()) {
-            stored.Pairs.push_back({entry.KeySequence(), entry.Cmd});
-        }
+    if (IsBuiltinTableName(table.Name()) && !HoldsASequenceTwice(table.Entries())) {
+        StoreDifferences(table.Entries(), BuiltinEntries(table.Name()), stored.Pairs);
+        return stored;
     }
+    stored.WholeContent = IsBuiltinTableName(table.Name());
+    for (const CommandRec& entry : table.Entries())
+        stored.Pairs.push_back({entry.KeySequence(), entry.Cmd});
     return stored;
 }
 
@@ -53,9 +86,11 @@ std::unique_ptr<TOvcCommandTable> RestoreTable(const TStoredTable& stored) {
     auto table = std::make_unique<TOvcCommandTable>();
     table->SetName(stored.Name);
     table->SetActive(stored.Active);
-    const bool builtin = IsBuiltinTableName(stored.Name);
-    for (const CommandRec& entry : BuiltinEntries(stored.Name))
-        table->AddEntry(entry);
+    const bool builtin = IsBuiltinTableName(stored.Name) && !stored.WholeContent;
+    if (builtin) {
+        for (const CommandRec& entry : BuiltinEntries(stored.Name))
+            table->AddEntry(entry);
+    }
     for (const TStoredPair& pair : stored.Pairs) {
         if (builtin) {
             ApplyDifference(*table, pair);

@@ -95,7 +95,7 @@ std::string ParseQuotedName(std::string_view& s, const TLineReader& reader) {
     return name;
 }
 
-// `table "Name" active|inactive`
+// `table "Name" active|inactive [whole]`
 TStoredTable ParseTableLine(std::string_view line, const TLineReader& reader) {
     if (NextWord(line) != "table") reader.Fail("expected \"table\"");
     line = Trim(line);
@@ -104,8 +104,11 @@ TStoredTable ParseTableLine(std::string_view line, const TLineReader& reader) {
     if (!line.empty() && !IsBlank(line.front())) reader.Fail("expected a blank after the name");
     const std::string_view flag = NextWord(line);
     if (flag != "active" && flag != "inactive") reader.Fail("expected active or inactive");
-    if (!Trim(line).empty()) reader.Fail("unexpected text after the active flag");
     table.Active = flag == "active";
+    const std::string_view whole = NextWord(line);
+    if (!whole.empty() && whole != "whole") reader.Fail("unexpected text after the active flag");
+    if (!Trim(line).empty()) reader.Fail("unexpected text after \"whole\"");
+    table.WholeContent = !whole.empty();
     return table;
 }
 
@@ -161,8 +164,8 @@ std::string QuoteName(std::string_view name) {
 }
 
 std::string FormatBlock(const TStoredTable& table) {
-    std::string text =
-        "table " + QuoteName(table.Name) + (table.Active ? " active\n" : " inactive\n");
+    std::string text = "table " + QuoteName(table.Name) + (table.Active ? " active" : " inactive") +
+                       (table.WholeContent ? " whole\n" : "\n");
     for (const TStoredPair& pair : table.Pairs) {
         text += std::to_string(pair.Sequence) + ' ' + std::to_string(pair.Cmd) + '\n';
     }

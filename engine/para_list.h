@@ -61,7 +61,7 @@ class TParaCursor {
 // width and tab size; the cache names an existing display line and the first line number
 // of its paragraph; markers lie in paragraphs 0..ParaCount; the index blocks cover the list
 // with their counts and the cache's block is the one holding the cached paragraph.
-class TParaList : private THeldParaReleaser {
+class TParaList final : private THeldParaReleaser {
   public:
     static constexpr std::uint16_t kDefaultUndoBufferSize = 8192;
 

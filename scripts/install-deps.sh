@@ -7,6 +7,7 @@ packages=(
     g++ make cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev
+    clang-14 libclang-rt-14-dev
     poppler-utils fonts-dejavu-core
 )
 

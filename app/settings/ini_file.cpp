@@ -30,6 +30,65 @@ std::optional<std::string_view> SectionHeader(std::string_view line) {
     return Trim(line.substr(1, close - 1));
 }
 
+bool IsControl(char c) {
+    return static_cast<unsigned char>(c) < 32 || c == 127;
+}
+
+bool NeedsQuotes(std::string_view value) {
+    if (value.empty()) return false;
+    return value.front() == '"' || Trim(value).size() != value.size() ||
+           std::ranges::any_of(value, IsControl);
+}
+
+std::string QuoteValue(std::string_view value) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string quoted = "\"";
+    for (const char c : value) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (IsControl(c) || c == ']') {
+            quoted += "\\x";
+            quoted += kHex[byte >> 4];
+            quoted += kHex[byte & 15];
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + '"';
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// The value inside a quoted text as QuoteValue writes it, or nothing when `text` is not
+// one (then it is a value as it stands).
+std::optional<std::string> UnquoteValue(std::string_view text) {
+    if (text.size() < 2 || text.front() != '"' || text.back() != '"') return std::nullopt;
+    text = text.substr(1, text.size() - 2);
+    std::string value;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '"') return std::nullopt;
+        if (text[i] != '\\') {
+            value += text[i];
+        } else if (i + 1 < text.size() && (text[i + 1] == '"' || text[i + 1] == '\\')) {
+            value += text[++i];
+        } else if (i + 3 < text.size() && text[i + 1] == 'x' && HexDigit(text[i + 2]) >= 0 &&
+                   HexDigit(text[i + 3]) >= 0) {
+            value += static_cast<char>(HexDigit(text[i + 2]) * 16 + HexDigit(text[i + 3]));
+            i += 3;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return value;
+}
+
 template <typename T>
 std::optional<T> ParseWhole(std::string_view text, int base) {
     T value{};
@@ -37,6 +96,15 @@ std::optional<T> ParseWhole(std::string_view text, int base) {
     const auto [ptr, ec] = std::from_chars(text.data(), end, value, base);
     if (ec != std::errc() || ptr != end) return std::nullopt;
     return value;
+}
+
+// The line of a key as the file holds it. Behind a key that begins with '[' a ']' of the
+// value would make the line a section header, so such a value is quoted too, its ']'
+// escaped.
+std::string KeyLine(std::string_view key, std::string_view value) {
+    const bool bracketed = key.starts_with('[') && value.find(']') != std::string_view::npos;
+    const bool quoted = bracketed || NeedsQuotes(value);
+    return std::string(key) + "=" + (quoted ? QuoteValue(value) : std::string(value)) + "\n";
 }
 
 }  // namespace
@@ -62,11 +130,16 @@ void TIniFile::AddLine(std::string_view line) {
     const auto equals = line.find('=');
     const std::string_view key = Trim(line.substr(0, equals));
     if (equals == std::string_view::npos || key.empty() || key.front() == ';') {
+        // Written back with a line feed only, a carriage return at the end would be taken
+        // for part of a CR LF line end on the next reading.
+        while (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
         FSections.back().Lines.push_back(TLine{{}, {}, std::string(line)});
         return;
     }
+    const std::string_view value = Trim(line.substr(equals + 1));
     FSections.back().Lines.push_back(
-        TLine{std::string(key), std::string(Trim(line.substr(equals + 1))), {}});
+        TLine{std::string(key), UnquoteValue(value).value_or(std::string(value)), {}});
 }
 
 std::string TIniFile::Text() const {
@@ -74,7 +147,7 @@ std::string TIniFile::Text() const {
     for (const TSection& section : FSections) {
         if (&section != &FSections.front()) text += "[" + section.Name + "]\n";
         for (const TLine& line : section.Lines)
-            text += line.Key.empty() ? line.Raw + "\n" : line.Key + "=" + line.Value + "\n";
+            text += line.Key.empty() ? line.Raw + "\n" : KeyLine(line.Key, line.Value);
     }
     return text;
 }

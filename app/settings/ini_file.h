@@ -3,7 +3,16 @@
 // names match without regard to ASCII letter case, values are trimmed of surrounding
 // blanks, writing an existing key replaces its value in place and a new key goes to the
 // end of its section (a new section to the end of the file). Lines the program does not
-// understand (comments, blank lines) are kept as they are.
+// understand (comments, blank lines) are kept as they are, less carriage returns at their
+// end.
+//
+// Every value survives writing and reading byte for byte. A value that could not stand as
+// it is (one holding a control character (a byte below 32, or 127), beginning or ending
+// with a blank, or beginning with a double quote) is written in double quotes, with \\ for
+// a backslash, \" for a double quote and \xHH (two hexadecimal digits) for a control
+// character or ']'; so no value can end its line or start a section. Reading undoes this for a
+// value that is such a quoted text and takes any other value as it stands, as older files
+// wrote every value.
 #pragma once
 
 #include <cstdint>

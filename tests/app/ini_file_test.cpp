@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <regex>
+
 namespace wendax {
 namespace {
 
@@ -51,6 +54,55 @@ TEST(IniFile, TextParsesBackToTheSameFile) {
     const std::string text = "top\n[A]\nk=v\n;c\n\n[B]\n";
     EXPECT_EQ(TIniFile::Parse(text).Text(), text);
     EXPECT_EQ(TIniFile::Parse(TIniFile::Parse(text).Text()).Text(), text);
+}
+
+// A value with a line break could otherwise end its key and start a section of its own.
+TEST(IniFile, EveryValueSurvivesAndNoValueCanBreakItsLine) {
+    const std::string values[] = {"a\nb",
+                                  "x\n[Program]\nSpeedbarVisible=0",
+                                  "ends in CR\r",
+                                  "\r",
+                                  std::string("nul\0byte", 8),
+                                  " leading blank",
+                                  "trailing tab\t",
+                                  "\"quoted\"",
+                                  "\"",
+                                  "C:\\dir\\x41",
+                                  "del\x7f",
+                                  "caf\xc3\xa9 = [x]",
+                                  ""};
+    TIniFile ini;
+    for (std::size_t i = 0; i < std::size(values); ++i)
+        ini.Write("S", "k" + std::to_string(i), values[i]);
+    ini.Write("S", "after", "1");
+    const std::string text = ini.Text();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), std::ssize(values) + 2);
+    EXPECT_EQ(text.find('\r'), std::string::npos);
+    for (const std::string& crlf : {text, std::regex_replace(text, std::regex("\n"), "\r\n")}) {
+        const TIniFile read = TIniFile::Parse(crlf);
+        for (std::size_t i = 0; i < std::size(values); ++i)
+            EXPECT_EQ(read.Read("S", "k" + std::to_string(i)), values[i]) << i;
+        EXPECT_EQ(read.Read("S", "after"), "1");
+        EXPECT_EQ(read.Read("Program", "SpeedbarVisible"), std::nullopt);
+        EXPECT_EQ(read.Text(), text);
+    }
+    EXPECT_NE(text.find("k0=\"a\\x0Ab\"\n"), std::string::npos);
+    EXPECT_NE(text.find("k9=C:\\dir\\x41\n"), std::string::npos);  // plain values stay plain
+}
+
+TEST(IniFile, ValuesThatAreNoQuotedTextAreTakenAsTheyStand) {
+    const TIniFile ini = TIniFile::Parse(
+        "[S]\na=\"unterminated\nb=\"bad \\q escape\"\nc=\"in\"side\"\nd=\\x41\ne= \"x\\x41\" \n");
+    EXPECT_EQ(ini.Read("S", "a"), "\"unterminated");
+    EXPECT_EQ(ini.Read("S", "b"), "\"bad \\q escape\"");
+    EXPECT_EQ(ini.Read("S", "c"), "\"in\"side\"");
+    EXPECT_EQ(ini.Read("S", "d"), "\\x41");
+    EXPECT_EQ(ini.Read("S", "e"), "xA");
+    EXPECT_EQ(TIniFile::Parse(ini.Text()).Read("S", "b"), ini.Read("S", "b"));
+}
+
+TEST(IniFile, CarriageReturnsEndingALineThatIsNoKeyAreDropped) {
+    EXPECT_EQ(TIniFile::Parse("; note\r\r\n[A]\r\n\r\r\nk=v\r\n").Text(), "; note\n[A]\n\nk=v\n");
 }
 
 TEST(IniInteger, ReadsDecimalWithSign) {

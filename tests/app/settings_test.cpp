@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+
 namespace wendax {
 namespace {
 
@@ -196,6 +199,23 @@ TEST(Settings, EverySettingSurvivesARoundTrip) {
     s.PFontItalic = true;
     s.History = {"/a b/c.txt", "/d=e.txt", "/f", "/g", "/h"};
     EXPECT_EQ(Load(Save(s)), s);
+}
+
+// File names may hold any byte but NUL and '/': a line break in a recent file must not end
+// its key and start a section that the next start would read.
+TEST(Settings, FileNamesWithLineBreaksAndValuesEndingInCarriageReturnsRoundTrip) {
+    TSettings s = Load("");
+    s.History = {"/tmp/a\n[Program]\nSpeedbarVisible=0", "/tmp/b\r", "/tmp/\x01\x1b[31m", " /c "};
+    s.DefaultDir = "/home/u/dir\r";
+    s.Filter = "Text|*.txt|\nOdd|*\t*|";
+    s.SFontName = "\"Mono\"";
+    const std::string text = Save(s);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'),
+              std::count(kDefaultFile, kDefaultFile + std::strlen(kDefaultFile), '\n'));
+    const TSettings read = Load(text);
+    EXPECT_EQ(read, s);
+    EXPECT_TRUE(read.SpeedbarVisible);
+    EXPECT_EQ(Save(read, text), text);
 }
 
 TEST(Settings, SavingAnExistingFileKeepsItsOtherLinesAndOrder) {

@@ -4,8 +4,8 @@
 
 #include <random>
 
-#include "control/command_processor.h"
 #include "base/exceptions.h"
+#include "control/command_processor.h"
 #include "control/main_command_tables.h"
 #include "key_notation.h"
 
@@ -296,6 +296,17 @@ TEST(UniqueNames, ANameTakenWhileItsStemIsFreeGetsTheStem) {
     processor.CreateTable("Keys5", true);
     EXPECT_EQ(processor.Table(processor.CreateTable("Keys5", true)).Name(), "Keys");
     EXPECT_EQ(processor.Table(processor.CreateTable("Keys5", true)).Name(), "Keys1");
+}
+
+TEST(UniqueNames, ManyTablesOfOneNameAreNumberedInTurn) {
+    TOvcCommandProcessor processor;
+    processor.Clear();
+    for (int i = 0; i < 950; ++i) {
+        ASSERT_EQ(processor.Table(processor.CreateTable("keys", true)).Name(),
+                  i == 0 ? "keys" : "keys" + std::to_string(i));
+        ASSERT_EQ(processor.UniqueTableName("Keys" + std::to_string(i)),
+                  "Keys" + std::to_string(i + 1));
+    }
 }
 
 // A plain model of translation: the active entries of all tables in one list, searched

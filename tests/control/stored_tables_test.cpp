@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <random>
 
-#include "control/builtin_tables.h"
 #include "base/exceptions.h"
+#include "control/builtin_tables.h"
 #include "control/main_command_tables.h"
 #include "control/stored_tables.h"
 #include "control/stored_tables_text.h"
@@ -58,13 +58,43 @@ TEST(Differences, DeletionsComeFirstThenChangedAndNewEntriesInTableOrder) {
     table.AddEntry(ParseEntry("F2 ccTableEdit"));
     table.ReplaceEntry(0, ParseEntry("Ctrl+S ccHome"));
     table.DeleteEntry(table.FindSequence(ParseEntry("Ctrl+A ccNone")));
-    table.AddEntry(ParseEntry("Ctrl+W ccScrollUp"));  // a duplicate of a built-in entry
     const std::vector<TStoredPair> expected = {
         {ParseEntry("Ctrl+A ccNone").KeySequence(), ccNone},
         {ParseEntry("Ctrl+S ccNone").KeySequence(), ccHome},
         {ParseEntry("F2 ccNone").KeySequence(), ccTableEdit},
     };
     EXPECT_EQ(StoreTable(table).Pairs, expected);
+}
+
+// Reading appends, so an entry that must come after entries it once preceded is deleted
+// from its built-in place and stored again; whatever follows it is stored too.
+TEST(Differences, MovedAndReAddedBuiltinEntriesAreDeletedAndStoredAgainInTheirNewPlace) {
+    TOvcCommandTable table = BuiltinCopy("Grid");
+    const CommandRec left = table.GetEntry(0);
+    const CommandRec last = table.GetEntry(table.Count() - 1);
+    table.DeleteEntry(0);
+    table.AddEntry(left);  // deleted, then added back with its old command
+    table.ReplaceEntry(table.Count() - 2, {last.Key1, last.Shift1, 0, 0, ccNone});
+    const std::vector<TStoredPair> expected = {
+        {left.KeySequence(), ccNone},
+        {last.KeySequence(), ccNone},
+        {last.KeySequence(), ccNone},  // the entry with command ccNone, appended again
+        {left.KeySequence(), left.Cmd},
+    };
+    EXPECT_EQ(StoreTable(table).Pairs, expected);
+    EXPECT_EQ(RestoreTable(StoreTable(table))->Entries(), table.Entries());
+}
+
+TEST(Differences, ABuiltinNameHoldingASequenceTwiceStoresItsWholeContent) {
+    TOvcCommandTable table = BuiltinCopy("WordStar");
+    table.AddEntry(ParseEntry("Ctrl+W ccScrollDown"));
+    const TStoredTable stored = StoreTable(table);
+    EXPECT_TRUE(stored.WholeContent);
+    EXPECT_EQ(stored.Pairs.size(), 41u);
+    EXPECT_EQ(RestoreTable(stored)->Entries(), table.Entries());
+    EXPECT_EQ(ParseCommandList(FormatCommandList(stored)), stored);
+    EXPECT_NE(FormatCommandList(stored).find("table \"WordStar\" active whole\n"),
+              std::string::npos);
 }
 
 TEST(Differences, RestoringAppliesPairsInOrderToTheBuiltinEntries) {
@@ -146,41 +176,42 @@ TEST(StoredList, ReadingAddsEachTableWithAUniqueName) {
     EXPECT_EQ(processor.Table(1).Entries(), (std::vector<CommandRec>{{112, 0, 0, 0, 300}}));
 }
 
-// One random edit that the stored form keeps exactly: for built-in names deletions,
-// command changes and new entries, as long as no entry equal to a built-in one (sequence
-// and command) moves and no command becomes ccNone; for other names anything.
+// One random edit of any kind: deleting, changing a command (to ccNone too), moving an
+// entry, adding a new or a built-in entry back (a sequence may then be there twice).
 void EditRandomly(TOvcCommandTable& table, std::mt19937& random) {
     const auto known = BuiltinEntries(table.Name());
-    const bool builtin = IsBuiltinTableName(table.Name());
-    auto allowed = [&](const CommandRec& e) {
-        return !builtin || (e.Cmd != ccNone && std::ranges::find(known, e) == known.end());
-    };
-    const int op = random() % 3;
+    const int op = random() % 5;
     if (op == 0 && table.Count() > 0) {
         table.DeleteEntry(random() % table.Count());
     } else if (op == 1 && table.Count() > 0) {
         const int i = random() % table.Count();
         CommandRec e = table.GetEntry(i);
-        e.Cmd = random() % 400;
-        if (allowed(e)) table.ReplaceEntry(i, e);
+        e.Cmd = random() % 4 == 0 ? TCommandCode{ccNone} : TCommandCode(random() % 400);
+        table.ReplaceEntry(i, e);
+    } else if (op == 2 && table.Count() > 0) {
+        const CommandRec e = table.GetEntry(random() % table.Count());
+        table.DeleteEntry(table.FindSequence(e));
+        table.InsertEntry(random() % (table.Count() + 1), e);
+    } else if (op == 3 && !known.empty()) {
+        const CommandRec e = known[random() % known.size()];
+        if (random() % 4 == 0 || table.FindSequence(e) < 0) table.AddEntry(e);
     } else {
-        const CommandRec e{std::uint8_t(random()), std::uint8_t(random() % 16),
-                           std::uint8_t(random() % 2 ? 0 : random()),
-                           std::uint8_t(random() % 2 ? 0 : random()), TCommandCode(random())};
-        if (allowed(e) && (!builtin || table.FindSequence(e) < 0)) table.AddEntry(e);
+        table.AddEntry({std::uint8_t(random()), std::uint8_t(random() % 16),
+                        std::uint8_t(random() % 2 ? 0 : random()),
+                        std::uint8_t(random() % 2 ? 0 : random()), TCommandCode(random())});
     }
 }
 
 // Every table must come back as it was, in order.
 TEST(StoredList, RandomlyEditedTablesSurviveAWriteAndRead) {
-    for (unsigned seed = 1; seed <= 100; ++seed) {
+    for (unsigned seed = 1; seed <= 400; ++seed) {
         std::mt19937 random(seed);
         TOvcCommandProcessor processor;
         processor.Table(1).SetName("wordSTAR");  // built-in names ignore case
         processor.Table(1).SetActive(true);
         processor.CreateTable("Mine", random() % 2);
         for (int t = 0; t < processor.Count(); ++t) {
-            for (int n = random() % 12; n > 0; --n)
+            for (int n = random() % 40; n > 0; --n)
                 EditRandomly(processor.Table(t), random);
         }
         TOvcCommandProcessor reread;
@@ -243,6 +274,7 @@ TEST(MalformedText, IsRejectedWithTheLineAndChangesNothing) {
         "wendax-command-tables 1\ntable \"A\\q\" active\nend\n",
         "wendax-command-tables 1\ntable \"A\\x4\" active\nend\n",
         "wendax-command-tables 1\ntable \"A\" active extra\nend\n",
+        "wendax-command-tables 1\ntable \"A\" active whole extra\nend\n",
         "wendax-command-tables 1\nend\n",
     };
     for (const char* text : bad) {
