@@ -1,7 +1,8 @@
 // Benchmark of the editor engine: a text file loaded through AppendPara, then characters
 // typed at random places with word wrap on, through SetCaretPosition and
-// ProcessCommand(ccInsertChar) with a headless window of 80 x 25 cells attached. Prints one
-// JSON object per measurement.
+// ProcessCommand(ccInsertChar) with a headless window of 80 x 25 cells attached, and the
+// recovery journal of the typed text written and checked as the application does. Prints
+// one JSON object per measurement.
 //
 //   editor_bench [--file PATH]... [--sizes MB,MB] [--keep]
 //
@@ -19,11 +20,12 @@
 #include <string_view>
 #include <vector>
 
+#include "app/editor/recovery_journal.h"
 #include "bench/corpus_writer.h"
 #include "bench/json_lines.h"
 #include "bench/read_whole_file.h"
 #include "control/controller.h"
-#include "control/custom_editor.h"
+#include "control/text_file_editor.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/headless/headless_window.h"
 
@@ -49,11 +51,12 @@ class TEditorBench {
 
     void Load();
     void TypeAtRandomPlaces();
+    void WriteJournal(const std::string& folder);
 
   private:
     THeadlessPlatform FPlatform;
     TOvcController FController;
-    TOvcCustomEditor FEditor;
+    TOvcTextFileEditor FEditor;
     THeadlessWindow FWindow{FEditor, {15 + 5 + 80 * 8, 25 * 17}};
     std::string FPath;
     std::mt19937 FRandom{12345};
@@ -105,10 +108,33 @@ void TEditorBench::TypeAtRandomPlaces() {
          Field("invariants_hold", problem.empty() ? 1 : 0));
 }
 
-void MeasureFile(const std::string& path) {
+// The journal an editor window writes once typing pauses: header, the text as saving writes
+// it, trailer, fsync, rename and folder sync; then the check the next start makes before it
+// offers the journal (header, trailer and the checksum over every byte).
+void TEditorBench::WriteJournal(const std::string& folder) {
+    const TProcessId owner = ThisProcess();
+    const std::string path = JournalPath(folder, owner, 1);
+    const auto start = TClock::now();
+    {
+        TJournalWriter journal(path, TJournalHeader{owner, FPath, false});
+        FEditor.WriteText(journal);
+        journal.Commit({});
+    }
+    const double writeSeconds = SecondsSince(start);
+    const auto checkStart = TClock::now();
+    const auto journal = ReadJournal(path);
+    const double checkSeconds = SecondsSince(checkStart);
+    RemoveJournal(path);
+    Emit(Head(kBench, "recovery_journal", FPath) +
+         Field("bytes", journal ? static_cast<double>(journal->TextLength) : 0.0) +
+         Field("write_seconds", writeSeconds) + Field("check_seconds", checkSeconds));
+}
+
+void MeasureFile(const std::string& path, const std::string& folder) {
     TEditorBench bench(path);
     bench.Load();
     bench.TypeAtRandomPlaces();
+    bench.WriteJournal(folder);
 }
 
 TOptions ParseOptions(int argc, char** argv) {
@@ -135,17 +161,16 @@ TOptions ParseOptions(int argc, char** argv) {
 int main(int argc, char** argv) {
     using namespace wendax;
     const TOptions options = ParseOptions(argc, argv);
-    for (const std::string& file : options.Files)
-        MeasureFile(file);
-    if (!options.Files.empty()) return 0;
     char directory[] = "/tmp/wendax-editor-bench-XXXXXX";
     if (mkdtemp(directory) == nullptr) return 2;
-    for (const long megabytes : options.SizesMb) {
+    for (const std::string& file : options.Files)
+        MeasureFile(file, directory);
+    for (const long megabytes : options.Files.empty() ? options.SizesMb : std::vector<long>{}) {
         const std::string path =
             std::string(directory) + "/corpus-" + std::to_string(megabytes) + "mb.txt";
         TCorpusWriter(static_cast<std::uint64_t>(megabytes))
             .Write(path, static_cast<std::size_t>(megabytes) * 1000000);
-        MeasureFile(path);
+        MeasureFile(path, directory);
         if (!options.Keep) unlink(path.c_str());
     }
     if (!options.Keep) rmdir(directory);

@@ -77,6 +77,9 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     // marks the undo history as made on a modified text.
     bool Modified() const { return FStore->Modified(); }
     void SetModified(bool value);
+    // How many changes of the text (through any view of the store, undo and redo too)
+    // this editor has been told of; it only grows. Loading a text is no change.
+    std::uint64_t TextChanges() const { return FTextChanges; }
 
     // ---- The caret
     // The caret line; `col` returns its column.
@@ -492,6 +495,7 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     TParaPos FTopPos{1, 1};
     std::int32_t FTopLine = 1;
     bool FLinesStale = false;
+    std::uint64_t FTextChanges = 0;
 
     // View state
     std::int32_t FLeftColumn = 0;

@@ -81,6 +81,7 @@ TEditorErrorCode TOvcCustomEditor::AppendPara(std::string_view text) {
 // Every view, the acting one too, moves its positions with the text; the acting view then
 // places its own caret, the others repaint fully.
 void TOvcCustomEditor::TextChanged(const TTextChange& change, bool acting) {
+    ++FTextChanges;
     FStore->MoveViewPosition(change, FCaretPos);
     FStore->MoveViewPosition(change, FTopPos);
     FHighlight.Move(*FStore, change);

@@ -33,15 +33,26 @@ void TOvcCustomTextFileEditor::LoadFromFile(const std::string& fileName) {
     FFileName = NormalizedFileName(fileName);
     TBusyCursor busy;
     try {
-        TLoadedText loaded = ReadTextFile(
-            Platform().Files(), FFileName, [this] { return CreateEmptyStore(); }, TrimWhiteSpace());
-        AdoptStore(std::move(loaded.Store), true);
-        FLineEnd = loaded.LineEnd;
+        AdoptLoaded(Platform().Files(), FFileName, TrimWhiteSpace());
         FIsOpen = true;
     } catch (...) {
         FIsOpen = false;
         throw;
     }
+}
+
+void TOvcCustomTextFileEditor::LoadChangedText(TFileSystem& files, const std::string& source) {
+    TBusyCursor busy;
+    AdoptLoaded(files, source, false);
+    SetModified(true);
+}
+
+// The store takes the text's place only once all of it was read.
+void TOvcCustomTextFileEditor::AdoptLoaded(TFileSystem& files, const std::string& name, bool trim) {
+    TLoadedText loaded = ReadTextFile(
+        files, name, [this] { return CreateEmptyStore(); }, trim);
+    AdoptStore(std::move(loaded.Store), true);
+    FLineEnd = loaded.LineEnd;
 }
 
 void TOvcCustomTextFileEditor::SaveToFile(const std::string& fileName) {
@@ -53,9 +64,13 @@ void TOvcCustomTextFileEditor::SaveToFile(const std::string& fileName) {
         if (backup == fileName) backup.clear();
     }
     const auto out = Platform().Files().Replace(fileName);
-    WriteTextFile(Store(), *out, FLineEnd);
+    WriteText(*out);
     out->Commit(backup);
     SetModified(false);
+}
+
+void TOvcCustomTextFileEditor::WriteText(TFileReplacement& out) {
+    WriteTextFile(Store(), out, FLineEnd);
 }
 
 void TOvcCustomTextFileEditor::Attach(TOvcCustomEditor* editor) {

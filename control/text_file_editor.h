@@ -8,6 +8,7 @@
 
 #include "control/custom_editor.h"
 #include "engine/line_end.h"
+#include "platform/file_system.h"
 
 namespace wendax {
 
@@ -46,12 +47,21 @@ class TOvcCustomTextFileEditor : public TOvcCustomEditor {
     // old bytes or all of the new ones: a failure raises EInOutError and leaves the file,
     // any backup and Modified as they were.
     virtual void SaveToFile(const std::string& fileName);
+    // Writes the bytes SaveToFile would write to `out`, without committing it: for copies
+    // of the text, such as a recovery journal. Failures of `out` are raised.
+    void WriteText(TFileReplacement& out);
+    // Replaces the text by the file `source` of `files`, read as LoadFromFile reads (no
+    // trimming), as a changed text of FileName: a text recovered after a crash. FileName
+    // and IsOpen stay, Modified becomes true. Failures as LoadFromFile, the text kept.
+    void LoadChangedText(TFileSystem& files, const std::string& source);
 
     // As the editor's, once this editor has a window; it also takes over the other
     // editor's FileName and line ends.
     void Attach(TOvcCustomEditor* editor) override;
 
   private:
+    void AdoptLoaded(TFileSystem& files, const std::string& name, bool trim);
+
     std::string FBackupExt = "BAK";
     std::string FFileName;
     bool FMakeBackup = false;

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QFont>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -24,6 +26,9 @@ struct TMessageRequest {
     QString Text;
     TMessageButtons Buttons = mbOK;
     QString Caption;  // empty: the kind's own caption ("Warning", "Error", ...)
+    // Buttons shown with a text of their own (mbYes shown as "Recover"); each still gives
+    // its own answer.
+    QList<QPair<TMessageButton, QString>> ButtonTexts = {};
 };
 
 // The open dialog always takes existing files, several at a time, and shows no

@@ -1,5 +1,6 @@
 #include "app/dialogs/qt_dialogs.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
@@ -60,6 +61,10 @@ TModalResult TQtDialogs::Message(const TMessageRequest& request) {
         request.Caption.isEmpty() ? MessageCaption(request.Kind) : request.Caption;
     QMessageBox box(IconOf(request.Kind), caption, request.Text, ButtonsOf(request.Buttons),
                     FParent);
+    for (const auto& [button, text] : request.ButtonTexts)
+        if (QAbstractButton* shown =
+                box.button(QMessageBox::StandardButton(static_cast<int>(ButtonsOf(button)))))
+            shown->setText(text);
     return ResultOf(box.exec());
 }
 

@@ -8,6 +8,8 @@
 #include "app/commands/file_names.h"
 #include "app/dialogs/dialogs.h"
 #include "app/editor/editor_error_texts.h"
+#include "app/editor/recovery_journal.h"
+#include "app/editor/recovery_keeper.h"
 #include "app/editor/window_caption.h"
 #include "app/frame/main_window.h"
 #include "app/settings/settings.h"
@@ -61,6 +63,10 @@ TFM_Editor::TFM_Editor(TFM_Main& main)
     SetDesignValues(editor1);
     editor1.OnError = [this](TOvcCustomEditor&, std::uint16_t& code) { ShowError(code); };
     ConnectPane(*FEditor1);
+    if (!main.Recovery().Folder.empty()) {
+        FRecovery = std::make_unique<TRecoveryKeeper>(editor1, main.Recovery());
+        FEditor1->OnSaved = [this] { FRecovery->TextTouched(); };
+    }
     FPopupMenu = BuildPopupMenu();
     FLastClientHeight = height();
     ApplySettingsTo(editor1, FMain.Settings());
@@ -68,8 +74,9 @@ TFM_Editor::TFM_Editor(TFM_Main& main)
     setFocusProxy(&FEditor1->Widget());
 }
 
-// The panes go before the widgets they live in.
+// The journal, removed when the window goes, and the panes go before the widgets they live in.
 TFM_Editor::~TFM_Editor() {
+    FRecovery.reset();
     FSecondEditor.reset();
     FEditor1.reset();
 }
@@ -88,9 +95,11 @@ void TFM_Editor::SetDesignValues(TOvcTextFileEditor& editor) {
 }
 
 // Both panes: the focus makes a pane the active one, every status report refreshes the
-// main window, and the right button opens the pop-up menu.
+// main window and lets the journal see whether the text changed, and the right button
+// opens the pop-up menu.
 void TFM_Editor::ConnectPane(THostedEditor& pane) {
     pane.Editor().OnShowStatus = [this](TOvcCustomEditor&, std::int32_t, std::int32_t) {
+        if (FRecovery) FRecovery->TextTouched();
         FMain.UpdateStatusAndCommands();
     };
     TQtEditorWidget& widget = pane.Widget();
@@ -113,6 +122,14 @@ void TFM_Editor::Open(const std::string& fileName, bool isNew) {
     TOvcTextFileEditor& editor1 = FEditor1->Editor();
     editor1.SetFileName(fileName);
     editor1.SetIsOpen(!isNew);
+}
+
+void TFM_Editor::Recover(const std::string& fileName, const TJournal& journal) {
+    TOvcTextFileEditor& editor1 = FEditor1->Editor();
+    editor1.SetFileName(fileName);
+    TJournalTextFiles files(journal);
+    editor1.LoadChangedText(files, journal.Path);
+    if (FRecovery) FRecovery->Sync();
 }
 
 QString TFM_Editor::Caption() const {
@@ -162,6 +179,7 @@ void TFM_Editor::Revert() {
     const std::string fileName = editor1.FileName();
     editor1.LoadFromFile(fileName);
     if (FSecondEditor) FSecondEditor->Editor().Attach(&editor1);
+    if (FRecovery) FRecovery->TextTouched();
 }
 
 bool TFM_Editor::CloseQuery() {
@@ -175,12 +193,13 @@ bool TFM_Editor::CloseQuery() {
     return answer == mrNo;
 }
 
-// A window that may close gives back its untitled number.
+// A window that may close gives back its untitled number and its journal.
 void TFM_Editor::closeEvent(QCloseEvent* event) {
     if (!CloseQuery()) {
         event->ignore();
         return;
     }
+    if (FRecovery) FRecovery->Discard();
     FMain.EditorWindowClosed(Caption());
     event->accept();
 }

@@ -16,7 +16,9 @@ class QMenu;
 namespace wendax {
 
 class TFM_Main;
+class TRecoveryKeeper;
 class TSplitterBar;
+struct TJournal;
 
 class TFM_Editor : public QWidget, public TEditorWindow {
     Q_OBJECT
@@ -32,6 +34,10 @@ class TFM_Editor : public QWidget, public TEditorWindow {
     // Editor1 takes `fileName` and, unless `isNew`, loads it. A failed load raises what
     // loading raised and leaves the text empty.
     void Open(const std::string& fileName, bool isNew);
+    // Editor1 takes `fileName` and the text of `journal`, modified and not yet saved; this
+    // window's own journal is written at once. A failure raises what reading raised and
+    // leaves the text empty.
+    void Recover(const std::string& fileName, const TJournal& journal);
     // Whether the window may close. A modified text asks "... has changed, do you wish to
     // save?": Yes saves as File > Save does and allows the close only when the file was
     // written; No allows it; Cancel keeps the window open.
@@ -57,6 +63,8 @@ class TFM_Editor : public QWidget, public TEditorWindow {
     // The bar between the panes while split, else nullptr.
     TSplitterBar* Splitter() const { return FSplitter; }
     QMenu& PopupMenu() const { return *FPopupMenu; }
+    // The keeper of the text's recovery journal, or nullptr when journals are not kept.
+    TRecoveryKeeper* Recovery() const { return FRecovery.get(); }
     // Client height when the window was made or last resized.
     int LastClientHeight() const { return FLastClientHeight; }
 
@@ -102,6 +110,7 @@ class TFM_Editor : public QWidget, public TEditorWindow {
     std::unique_ptr<THostedEditor> FEditor1;
     std::unique_ptr<THostedEditor> FSecondEditor;  // the upper pane, only while split
     THostedEditor* FActiveEditor;                  // the pane that last had the focus
+    std::unique_ptr<TRecoveryKeeper> FRecovery;    // goes before Editor1
     TSplitterBar* FSplitter = nullptr;             // only while split
     QMenu* FPopupMenu = nullptr;                   // Z_PopupMenu
     int FEditor1Height = 0;                        // while split

@@ -26,6 +26,11 @@ class TEditorWindows {
 
     // The editor window `window` holds, or nullptr when it holds none.
     virtual TEditorWindow* WindowOf(QMdiSubWindow& window) = 0;
+
+    // Offers, one by one, the unsaved texts that earlier runs of the program left behind
+    // when they ended without closing their windows; each recovered text gets a window in
+    // `area`. Editor windows that keep no such texts offer none.
+    virtual void RecoverUnsavedTexts(QMdiArea& /*area*/) {}
 };
 
 }  // namespace wendax

@@ -108,6 +108,7 @@ std::string THostedEditor::FileName() const {
 
 void THostedEditor::SaveToFile(const std::string& fileName) {
     FEditor->SaveToFile(fileName);
+    if (OnSaved) OnSaved();
 }
 
 std::string THostedEditor::GetPrintableLine(int line) const {

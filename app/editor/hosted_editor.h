@@ -3,6 +3,7 @@
 // TEditorPane.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "app/editor/editor_window.h"
@@ -25,6 +26,8 @@ class THostedEditor : public TEditorPane {
     THostedEditor& operator=(const THostedEditor&) = delete;
 
     TOvcTextFileEditor& Editor() const { return *FEditor; }
+    // Called after every SaveToFile that wrote the file.
+    std::function<void()> OnSaved;
     TQtEditorWidget& Widget() const { return *FWidget; }
 
     int GetCaretPosition(int& col) const override;

@@ -53,6 +53,7 @@ TFM_Main::TFM_Main(const TMainWindowSetup& setup, TDialogs& dialogs)
     : FProgramDir(setup.ProgramDir),
       FIniFileName(setup.IniFileName),
       FCommandLineFiles(setup.FileNames),
+      FRecovery(setup.Recovery),
       FDialogs(dialogs),
       FZ_MainController(std::make_unique<TOvcController>()) {
     setObjectName(QStringLiteral("FM_Main"));
@@ -326,6 +327,7 @@ void TFM_Main::FirstShow() {
         OpenEditorWindow(name, false);
         AddToHistory(name);
     }
+    if (FEditorWindows != nullptr) FEditorWindows->RecoverUnsavedTexts(*FMdiArea);
     if (FEditorWindows != nullptr && FMdiArea->subWindowList().isEmpty() && FSettings.OpenEmpty)
         FileNew();
 }

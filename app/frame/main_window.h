@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/editor/recovery_place.h"
 #include "app/frame/untitled_numbers.h"
 #include "app/settings/settings.h"
 #include "engine/search_options.h"
@@ -43,9 +44,10 @@ class TStatusPanels;
 class TWindowCommands;
 
 struct TMainWindowSetup {
-    QString ProgramDir;     // ends with a path separator
-    QString IniFileName;    // the settings file
-    QStringList FileNames;  // opened, in order, when the window is first shown
+    QString ProgramDir;            // ends with a path separator
+    QString IniFileName;           // the settings file
+    QStringList FileNames;         // opened, in order, when the window is first shown
+    TRecoveryPlace Recovery = {};  // where editor windows keep their recovery journals
 };
 
 // The program's other windows, which the main window's commands show.
@@ -85,6 +87,7 @@ class TFM_Main : public QMainWindow {
     TOvcController& MainController() const { return *FZ_MainController; }
     const QString& ProgramDir() const { return FProgramDir; }
     const QString& IniFileName() const { return FIniFileName; }
+    const TRecoveryPlace& Recovery() const { return FRecovery; }
     QMdiArea& MdiArea() const { return *FMdiArea; }
     TMainMenu& MainMenu() const { return *FMainMenu; }
     QToolBar& Speedbar() const { return *FSpeedbar; }
@@ -200,6 +203,7 @@ class TFM_Main : public QMainWindow {
     QString FProgramDir;
     QString FIniFileName;
     QStringList FCommandLineFiles;
+    TRecoveryPlace FRecovery;
     TDialogs& FDialogs;
     std::unique_ptr<TOvcController> FZ_MainController;
     TEditorWindows* FEditorWindows = nullptr;

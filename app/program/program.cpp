@@ -2,11 +2,13 @@
 
 #include <QDir>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "app/commands/file_names.h"
 #include "app/dialogs/qt_dialogs.h"
+#include "app/editor/recovery_journal.h"
 #include "app/program/application.h"
 #include "app/program/command_line.h"
 #include "app/program/program_windows.h"
@@ -19,6 +21,7 @@ TMainWindowSetup SetupFor(const TCommandLine& commandLine) {
     TMainWindowSetup setup;
     setup.ProgramDir = QCoreApplication::applicationDirPath() + QDir::separator();
     setup.IniFileName = ChooseSettingsFile({setup.ProgramDir, UserConfigDir()}, FileSystemProbe());
+    setup.Recovery.Folder = RecoveryFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
     for (const std::string& name : commandLine.FileNames)
         setup.FileNames << FromFileName(name);
     return setup;

@@ -44,7 +44,7 @@ QString ProgramTest::MakeFile(const QString& name, const QByteArray& text) {
 
 TFM_Main& ProgramTest::Start(const QStringList& files) {
     FWindows = std::make_unique<TProgramWindows>(
-        TMainWindowSetup{FDir.path() + QLatin1Char('/'), IniPath(), files}, FDialogs);
+        TMainWindowSetup{FDir.path() + QLatin1Char('/'), IniPath(), files, FRecovery}, FDialogs);
     if (!FRealEditors) Main().SetEditorWindows(&FEditors);
     Main().show();
     QApplication::setActiveWindow(&Main());

@@ -60,6 +60,7 @@ class ProgramTest : public ::testing::Test {
     TScriptedDialogs FDialogs;
     TFakeEditorWindows FEditors;
     bool FRealEditors = false;
+    TRecoveryPlace FRecovery;  // no journals unless a test gives a folder
     std::unique_ptr<TProgramWindows> FWindows;
 };
 

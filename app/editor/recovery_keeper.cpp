@@ -1,0 +1,99 @@
+#include "app/editor/recovery_keeper.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "app/editor/recovery_journal.h"
+#include "app/frame/untitled_numbers.h"
+#include "control/text_file_editor.h"
+
+namespace wendax {
+namespace {
+
+// Journal names within this process: one serial number per window, never reused.
+std::uint64_t NextSerial() {
+    static std::uint64_t serial = 0;
+    return ++serial;
+}
+
+const TProcessId& Owner() {
+    static const TProcessId owner = ThisProcess();
+    return owner;
+}
+
+}  // namespace
+
+TRecoveryKeeper::TRecoveryKeeper(TOvcTextFileEditor& editor, const TRecoveryPlace& place)
+    : FEditor(editor),
+      FPath(JournalPath(place.Folder, Owner(), NextSerial())),
+      FIdleMilliseconds(place.IdleMilliseconds) {
+    FIdle.setSingleShot(true);
+    connect(&FIdle, &QTimer::timeout, this, &TRecoveryKeeper::IdleTimeout);
+}
+
+TRecoveryKeeper::~TRecoveryKeeper() {
+    Remove();
+}
+
+void TRecoveryKeeper::TextTouched() {
+    if (!FEditor.Modified()) {
+        FIdle.stop();
+        Remove();
+    } else if (FEditor.TextChanges() != FWrittenChanges || !FWritten) {
+        FIdle.start(FIdleMilliseconds);
+    }
+}
+
+void TRecoveryKeeper::Sync() {
+    FIdle.stop();
+    if (FEditor.Modified())
+        Write();
+    else
+        Remove();
+}
+
+// A write that took long waits for its spacing; the timer comes back when that is over.
+void TRecoveryKeeper::IdleTimeout() {
+    if (FWritten && FEditor.Modified()) {
+        const qint64 wait = kSpacing * FWriteMilliseconds - FSinceWrite.elapsed();
+        if (wait > 0) {
+            FIdle.start(static_cast<int>(std::min<qint64>(wait, 60 * 60 * 1000)));
+            return;
+        }
+    }
+    Sync();
+}
+
+// A failed write keeps the previous journal; the next change tries again. The journal is a
+// safety net, so its failures interrupt no one.
+void TRecoveryKeeper::Write() {
+    QElapsedTimer clock;
+    clock.start();
+    const std::string folder = FPath.substr(0, FPath.rfind('/'));
+    try {
+        if (!MakeRecoveryFolder(folder)) return;
+        const std::string& fileName = FEditor.FileName();
+        TJournalWriter journal(FPath, TJournalHeader{Owner(), fileName, IsUntitledName(fileName)});
+        FEditor.WriteText(journal);
+        journal.Commit({});
+        FWritten = true;
+        FWrittenChanges = FEditor.TextChanges();
+    } catch (const std::exception&) {
+        return;
+    }
+    FWriteMilliseconds = clock.elapsed();
+    FSinceWrite.start();
+}
+
+void TRecoveryKeeper::Discard() {
+    FIdle.stop();
+    Remove();
+}
+
+void TRecoveryKeeper::Remove() {
+    if (!FWritten) return;
+    RemoveJournal(FPath);
+    FWritten = false;
+}
+
+}  // namespace wendax
