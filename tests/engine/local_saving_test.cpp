@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "platform/file_system.h"
 #include "tests/engine/child_process.h"
@@ -113,6 +114,34 @@ TEST(LocalSaving, WriterDroppedWithoutCommitLeavesTheFileRenamedOrInPlace) {
         EXPECT_EQ(TTempDir::Read(dir.File(name)), kOld) << name;
         EXPECT_EQ(EntriesIn(dir), 3u) << name;
     }
+}
+
+// A crash (the process ends without unwinding) halfway through writing the new text.
+TEST(LocalSaving, CrashHalfwayLeavesTheOldTextInTheFileOrInItsCopy) {
+    TTempDir dir;
+    TTempDir::Write(dir.File("renamed.txt"), kOld);
+    TTempDir::Write(dir.File("in-place.txt"), kOld);
+    ASSERT_EQ(link(dir.File("in-place.txt").c_str(), dir.File("link.txt").c_str()), 0);
+    for (const char* name : {"renamed.txt", "in-place.txt"}) {
+        test::RunInChild([&] {
+            auto out = LocalFileSystem().Replace(dir.File(name));
+            out->Write(std::string(100000, 'n'));
+            _exit(0);
+            return 0;
+        });
+    }
+    EXPECT_EQ(TTempDir::Read(dir.File("renamed.txt")), kOld);
+    EXPECT_EQ(TTempDir::Read(dir.File("in-place.txt")), std::string(100000, 'n'));
+    std::vector<std::string> copies;
+    const std::filesystem::path folder = std::filesystem::path(dir.File("x")).parent_path();
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const std::string entryName = entry.path().filename().string();
+        if (entryName.rfind(".in-place.txt.wendax-old-", 0) == 0)
+            copies.push_back(entry.path().string());
+    }
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(TTempDir::Read(copies[0]), kOld);
+    EXPECT_EQ(EntriesIn(dir), 4u);
 }
 
 }  // namespace
