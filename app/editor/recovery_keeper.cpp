@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "app/commands/file_names.h"
 #include "app/editor/recovery_journal.h"
 #include "app/frame/untitled_numbers.h"
 #include "control/text_file_editor.h"
@@ -19,6 +20,12 @@ std::uint64_t NextSerial() {
 const TProcessId& Owner() {
     static const TProcessId owner = ThisProcess();
     return owner;
+}
+
+// A later start may run in another directory, so a file's name is kept as a full path.
+TJournalHeader HeaderFor(const std::string& fileName) {
+    if (IsUntitledName(fileName)) return {Owner(), fileName, true};
+    return {Owner(), ToFileName(ExpandFileName(FromFileName(fileName))), false};
 }
 
 }  // namespace
@@ -72,8 +79,7 @@ void TRecoveryKeeper::Write() {
     const std::string folder = FPath.substr(0, FPath.rfind('/'));
     try {
         if (!MakeRecoveryFolder(folder)) return;
-        const std::string& fileName = FEditor.FileName();
-        TJournalWriter journal(FPath, TJournalHeader{Owner(), fileName, IsUntitledName(fileName)});
+        TJournalWriter journal(FPath, HeaderFor(FEditor.FileName()));
         FEditor.WriteText(journal);
         journal.Commit({});
         FWritten = true;
