@@ -33,7 +33,8 @@ TJournalHeader HeaderFor(const std::string& fileName) {
 TRecoveryKeeper::TRecoveryKeeper(TOvcTextFileEditor& editor, const TRecoveryPlace& place)
     : FEditor(editor),
       FPath(JournalPath(place.Folder, Owner(), NextSerial())),
-      FIdleMilliseconds(place.IdleMilliseconds) {
+      FIdleMilliseconds(place.IdleMilliseconds),
+      FLongestWaitMilliseconds(place.LongestWaitMilliseconds) {
     FIdle.setSingleShot(true);
     connect(&FIdle, &QTimer::timeout, this, &TRecoveryKeeper::IdleTimeout);
 }
@@ -42,12 +43,14 @@ TRecoveryKeeper::~TRecoveryKeeper() {
     Remove();
 }
 
+// Once the oldest unwritten change has waited long enough, the timer fires as soon as the
+// key now handled is done.
 void TRecoveryKeeper::TextTouched() {
     if (!FEditor.Modified()) {
-        FIdle.stop();
-        Remove();
+        Discard();
     } else if (FEditor.TextChanges() != FWrittenChanges || !FWritten) {
-        FIdle.start(FIdleMilliseconds);
+        if (!FUnwritten.isValid()) FUnwritten.start();
+        FIdle.start(FUnwritten.elapsed() < FLongestWaitMilliseconds ? FIdleMilliseconds : 0);
     }
 }
 
@@ -84,6 +87,7 @@ void TRecoveryKeeper::Write() {
         journal.Commit({});
         FWritten = true;
         FWrittenChanges = FEditor.TextChanges();
+        FUnwritten.invalidate();
     } catch (const std::exception&) {
         return;
     }
@@ -97,6 +101,7 @@ void TRecoveryKeeper::Discard() {
 }
 
 void TRecoveryKeeper::Remove() {
+    FUnwritten.invalidate();
     if (!FWritten) return;
     RemoveJournal(FPath);
     FWritten = false;

@@ -314,5 +314,29 @@ TEST_F(Recovery, TheJournalFollowsTheText) {
     EXPECT_EQ(FileBytes(file), "one alpha\r\nbeta\r\n");
 }
 
+// A text that keeps changing with no pause long enough is still written, between two keys,
+// once its oldest unwritten change has waited long enough; the journal holds the text as
+// it was at a key.
+TEST_F(Recovery, TypingWithoutPauseIsWrittenToo) {
+    FRecovery.IdleMilliseconds = 60000;
+    FRecovery.LongestWaitMilliseconds = 200;
+    Start({MakeFile(QStringLiteral("busy.txt"), "text\n")});
+    Settle();
+    QElapsedTimer clock;
+    clock.start();
+    int typed = 0;
+    while (OwnJournalTexts().empty() && clock.elapsed() < 20000) {
+        QTest::keyClick(&Pane(), Qt::Key_A);
+        ++typed;
+        QTest::qWait(10);
+    }
+    ASSERT_EQ(OwnJournalTexts().size(), 1u) << "nothing was written while typing";
+    const std::string written = OwnJournalTexts()[0];
+    const std::size_t keys = written.size() - 5;
+    EXPECT_GE(keys, 1u);
+    EXPECT_LE(keys, static_cast<std::size_t>(typed));
+    EXPECT_EQ(written, std::string(keys, 'a') + "text\n");
+}
+
 }  // namespace
 }  // namespace wendax
