@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "app/commands/file_names.h"
 #include "app/editor/recovery_journal.h"
 #include "app/frame/untitled_numbers.h"
 #include "control/text_file_editor.h"
@@ -21,12 +22,19 @@ const TProcessId& Owner() {
     return owner;
 }
 
+// A later start may run in another directory, so a file's name is kept as a full path.
+TJournalHeader HeaderFor(const std::string& fileName) {
+    if (IsUntitledName(fileName)) return {Owner(), fileName, true};
+    return {Owner(), ToFileName(ExpandFileName(FromFileName(fileName))), false};
+}
+
 }  // namespace
 
 TRecoveryKeeper::TRecoveryKeeper(TOvcTextFileEditor& editor, const TRecoveryPlace& place)
     : FEditor(editor),
       FPath(JournalPath(place.Folder, Owner(), NextSerial())),
-      FIdleMilliseconds(place.IdleMilliseconds) {
+      FIdleMilliseconds(place.IdleMilliseconds),
+      FLongestWaitMilliseconds(place.LongestWaitMilliseconds) {
     FIdle.setSingleShot(true);
     connect(&FIdle, &QTimer::timeout, this, &TRecoveryKeeper::IdleTimeout);
 }
@@ -35,12 +43,14 @@ TRecoveryKeeper::~TRecoveryKeeper() {
     Remove();
 }
 
+// Once the oldest unwritten change has waited long enough, the timer fires as soon as the
+// key now handled is done.
 void TRecoveryKeeper::TextTouched() {
     if (!FEditor.Modified()) {
-        FIdle.stop();
-        Remove();
+        Discard();
     } else if (FEditor.TextChanges() != FWrittenChanges || !FWritten) {
-        FIdle.start(FIdleMilliseconds);
+        if (!FUnwritten.isValid()) FUnwritten.start();
+        FIdle.start(FUnwritten.elapsed() < FLongestWaitMilliseconds ? FIdleMilliseconds : 0);
     }
 }
 
@@ -72,12 +82,12 @@ void TRecoveryKeeper::Write() {
     const std::string folder = FPath.substr(0, FPath.rfind('/'));
     try {
         if (!MakeRecoveryFolder(folder)) return;
-        const std::string& fileName = FEditor.FileName();
-        TJournalWriter journal(FPath, TJournalHeader{Owner(), fileName, IsUntitledName(fileName)});
+        TJournalWriter journal(FPath, HeaderFor(FEditor.FileName()));
         FEditor.WriteText(journal);
         journal.Commit({});
         FWritten = true;
         FWrittenChanges = FEditor.TextChanges();
+        FUnwritten.invalidate();
     } catch (const std::exception&) {
         return;
     }
@@ -91,6 +101,7 @@ void TRecoveryKeeper::Discard() {
 }
 
 void TRecoveryKeeper::Remove() {
+    FUnwritten.invalidate();
     if (!FWritten) return;
     RemoveJournal(FPath);
     FWritten = false;

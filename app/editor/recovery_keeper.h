@@ -1,5 +1,6 @@
 // Keeps the recovery journal of one editor window: the text is written to it once it has
-// been changed and then left alone for a moment, and the journal goes when the text is no
+// been changed and then left alone for a moment (or, while it keeps changing, once its
+// oldest unwritten change is a while old), and the journal goes when the text is no
 // longer modified (saved, reloaded, undone to its saved state) and when the window goes.
 // Writing happens on a timer of the user-interface thread, never while a key is handled.
 // A large text is written at most once every kSpacing times its last writing time, so a
@@ -45,9 +46,11 @@ class TRecoveryKeeper : public QObject {
     TOvcTextFileEditor& FEditor;
     const std::string FPath;
     const int FIdleMilliseconds;
+    const int FLongestWaitMilliseconds;
     QTimer FIdle;
     std::uint64_t FWrittenChanges = 0;  // the editor's TextChanges when last written
     bool FWritten = false;              // the journal file exists
+    QElapsedTimer FUnwritten;           // since the oldest change not yet written; or invalid
     QElapsedTimer FSinceWrite;          // since the last write ended
     qint64 FWriteMilliseconds = 0;      // how long the last write took
 };

@@ -3,6 +3,7 @@
 // and the next start offers them with Recover, Discard and Later.
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTest>
 #include <algorithm>
@@ -63,6 +64,18 @@ TProcessId GoneProcess() {
     gone.StartTime += 1;
     return gone;
 }
+
+// The rest of a scope runs in `dir`.
+class TCurrentDirectory {
+  public:
+    explicit TCurrentDirectory(const QString& dir) : FOld(QDir::currentPath()) {
+        QDir::setCurrent(dir);
+    }
+    ~TCurrentDirectory() { QDir::setCurrent(FOld); }
+
+  private:
+    QString FOld;
+};
 
 class Recovery : public EditorProgramTest {
   protected:
@@ -251,22 +264,25 @@ TEST_F(Recovery, RecoverDiscardLaterAtStart) {
 // The journal follows the text through a session of real keys: it appears once typing
 // pauses and holds what saving would write, also for typing in the second pane; it goes
 // on Save, on undoing back to the saved text, on Revert and when the window closes
-// without saving.
+// without saving. A file opened under a relative name is journalled under its full path.
 TEST_F(Recovery, TheJournalFollowsTheText) {
     const QString file = MakeFile(QStringLiteral("notes.txt"), "alpha\r\nbeta\r\n");
-    Start({file});
+    const TCurrentDirectory inFolder(FDir.path());
+    Start({QStringLiteral("notes.txt")});
     Settle();
     EXPECT_TRUE(Journals().empty());
     Type(QStringLiteral("one "));
     ASSERT_TRUE(JournalHoldsTheText());
     EXPECT_EQ(OwnJournalTexts(), std::vector<std::string>{"one alpha\r\nbeta\r\n"});
     ASSERT_NE(Form().Recovery(), nullptr);
-    EXPECT_EQ(Journals()[0].Header.FileName, ToStd(file));
+    EXPECT_EQ(Journals()[0].Header.FileName, ToStd(QFileInfo(file).absoluteFilePath()));
     EXPECT_FALSE(Journals()[0].Header.Untitled);
 
-    Key(Qt::Key_S, Qt::ControlModifier);
+    // The save itself removes the journal, before any later event.
+    QTest::keyClick(&Pane(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(Journals().empty());
     EXPECT_EQ(FileBytes(file), "one alpha\r\nbeta\r\n");
+    Settle();
 
     Key(Qt::Key_Down);
     Type(QStringLiteral("x"));
@@ -296,6 +312,30 @@ TEST_F(Recovery, TheJournalFollowsTheText) {
     EXPECT_TRUE(Captions().isEmpty());
     EXPECT_TRUE(Journals().empty());
     EXPECT_EQ(FileBytes(file), "one alpha\r\nbeta\r\n");
+}
+
+// A text that keeps changing with no pause long enough is still written, between two keys,
+// once its oldest unwritten change has waited long enough; the journal holds the text as
+// it was at a key.
+TEST_F(Recovery, TypingWithoutPauseIsWrittenToo) {
+    FRecovery.IdleMilliseconds = 60000;
+    FRecovery.LongestWaitMilliseconds = 200;
+    Start({MakeFile(QStringLiteral("busy.txt"), "text\n")});
+    Settle();
+    QElapsedTimer clock;
+    clock.start();
+    int typed = 0;
+    while (OwnJournalTexts().empty() && clock.elapsed() < 20000) {
+        QTest::keyClick(&Pane(), Qt::Key_A);
+        ++typed;
+        QTest::qWait(10);
+    }
+    ASSERT_EQ(OwnJournalTexts().size(), 1u) << "nothing was written while typing";
+    const std::string written = OwnJournalTexts()[0];
+    const std::size_t keys = written.size() - 5;
+    EXPECT_GE(keys, 1u);
+    EXPECT_LE(keys, static_cast<std::size_t>(typed));
+    EXPECT_EQ(written, std::string(keys, 'a') + "text\n");
 }
 
 }  // namespace
