@@ -99,8 +99,10 @@ void TFM_Main::BuildBands() {
     FHintPanel->setObjectName(QStringLiteral("PL_Hint"));
     FHintPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     FHintPanel->setFixedHeight(kPanelHeight);
-    FStatusLine->addWidget(FHintPanel, 1);
-    FStatusPanels = new TStatusPanels(*FStatusLine, [this] { ToggleStatusLine(); });
+    // The hint takes the rest of the line and is cut there; its text never widens the frame.
+    FHintPanel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    FHintPanel->setMinimumWidth(0);
+    FStatusPanels = new TStatusPanels(*FStatusLine, *FHintPanel, [this] { ToggleStatusLine(); });
     setStatusBar(FStatusLine);
 }
 
