@@ -12,6 +12,7 @@
 #include <QToolBar>
 
 #include <QToolButton>
+#include <QWindow>
 
 #include "app/commands/edit_commands.h"
 #include "app/commands/file_names.h"
@@ -319,8 +320,18 @@ void TFM_Main::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (FShown) return;
     FShown = true;
-    // Files open once the frame is on the screen, so their messages appear over it.
-    QMetaObject::invokeMethod(this, &TFM_Main::FirstShow, Qt::QueuedConnection);
+    // Files open once the frame is on the screen, so their messages appear over it: the
+    // window system has placed the frame by the time it first exposes it.
+    windowHandle()->installEventFilter(this);
+}
+
+bool TFM_Main::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        QMetaObject::invokeMethod(this, &TFM_Main::FirstShow, Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TFM_Main::FirstShow() {
