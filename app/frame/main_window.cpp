@@ -163,8 +163,8 @@ void TFM_Main::BuildCommands() {
 // A font face that is no installed fixed-pitch family on this desktop becomes the
 // desktop's fixed font, and the settings keep that name from now on.
 void TFM_Main::LoadSettingsFile() {
-    const QString defaultDir = ChooseDefaultDir(FProgramDir, QDir::homePath(), FileSystemProbe());
-    FSettings = LoadSettings(ReadSettingsFile(FIniFileName), ToFileName(defaultDir));
+    FSettings =
+        LoadSettings(ReadSettingsFile(FIniFileName), ToFileName(DefaultDirFor(QDir::homePath())));
     FSettings.SFontName = InstalledFixedFamily(FSettings.SFontName);
     FSettings.PFontName = InstalledFixedFamily(FSettings.PFontName);
 }
