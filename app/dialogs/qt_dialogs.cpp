@@ -1,5 +1,6 @@
 #include "app/dialogs/qt_dialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
@@ -125,7 +126,8 @@ bool TQtDialogs::Print(QPrinter& printer, bool offerSelection) {
         if (auto* control = dialog.findChild<QWidget*>(QString::fromLatin1(name))) control->hide();
     if (auto* from = dialog.findChild<QWidget*>(QStringLiteral("from")))
         for (auto* label : from->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-            if (label->text() == QPrintDialog::tr("to")) label->hide();
+            if (label->text() == QCoreApplication::translate("QPrintSettingsOutput", "to"))
+                label->hide();
     return dialog.exec() == QDialog::Accepted;
 }
 
