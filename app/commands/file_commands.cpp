@@ -32,11 +32,9 @@ bool TFM_Main::OpenEditorWindow(const QString& fileName, bool isNew) {
         FEditorWindows != nullptr && FEditorWindows->CreateEditorWindow(*FMdiArea, fileName, isNew);
     if (!opened)
         ShowMessage(FDialogs, mkWarning, QStringLiteral("Unable to open file ") + fileName);
-    // A file that failed to load leaves the other windows as they were, even when a single
-    // one remains.
+    // Whatever the load's result: after a failure the one window left is maximised too.
     QMdiSubWindow* current = FMdiArea->currentSubWindow();
-    if (opened && FMdiArea->subWindowList().size() == 1 && FSettings.MaxEditor &&
-        current != nullptr)
+    if (FMdiArea->subWindowList().size() == 1 && FSettings.MaxEditor && current != nullptr)
         current->showMaximized();
     FRecentFiles->Remove(fileName);
     return opened;

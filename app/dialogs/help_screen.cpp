@@ -31,6 +31,17 @@ QTreeWidget* NewList(const char* name, const QStringList& headings) {
     return list;
 }
 
+// The page that holds `list`. When the focus was on the page left, the tab widget gives
+// it to the page turned to; the page, not the list, takes it, so the list gets no current
+// cell and shows no focus frame.
+QWidget* PageOf(QTreeWidget* list) {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(list);
+    return page;
+}
+
 }  // namespace
 
 TFM_HelpScreen::TFM_HelpScreen(QWidget* parent)
@@ -74,7 +85,7 @@ QWidget* TFM_HelpScreen::SpeedbarPage() {
         row->setIcon(0, SpeedButtonIcon(buttons[i].Glyph));
     }
     FSpeedbarList->header()->resizeSection(0, 60);
-    return FSpeedbarList;
+    return PageOf(FSpeedbarList);
 }
 
 QWidget* TFM_HelpScreen::KeyboardPage() {
@@ -82,7 +93,7 @@ QWidget* TFM_HelpScreen::KeyboardPage() {
     for (const auto& [key, action] : KeyboardHelpRows())
         new QTreeWidgetItem(FKeyboardList, {QString::fromLatin1(key), QString::fromLatin1(action)});
     FKeyboardList->header()->resizeSection(0, 200);
-    return FKeyboardList;
+    return PageOf(FKeyboardList);
 }
 
 void TFM_HelpScreen::ShowCentered(const QWidget& main) {

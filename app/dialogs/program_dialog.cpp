@@ -10,6 +10,10 @@ QPoint CenteredPosition(const QRect& main, const QSize& size) {
             main.top() + (main.height() - size.height()) / 2};
 }
 
+Qt::WindowFlags FixedDialogFlags() {
+    return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+}
+
 void SetHint(QWidget& control, const char* hint) {
     control.setToolTip(QString::fromLatin1(hint));
     control.setStatusTip(QString::fromLatin1(hint));
@@ -17,7 +21,7 @@ void SetHint(QWidget& control, const char* hint) {
 
 TProgramDialog::TProgramDialog(QWidget* parent, const char* name, const char* title, int width,
                                int height)
-    : QDialog(parent) {
+    : QDialog(parent, FixedDialogFlags()) {
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(QString::fromLatin1(title));
     setFixedSize(width, height);

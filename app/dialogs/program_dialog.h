@@ -14,6 +14,10 @@ namespace wendax {
 // towards zero.
 QPoint CenteredPosition(const QRect& main, const QSize& size);
 
+// The frame of a dialog that cannot be resized: a title and a close button, no minimise
+// or maximise button.
+Qt::WindowFlags FixedDialogFlags();
+
 // Gives `control` its hint as pop-up text and as the text of the hint panel.
 void SetHint(QWidget& control, const char* hint);
 

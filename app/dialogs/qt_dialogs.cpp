@@ -1,12 +1,17 @@
 #include "app/dialogs/qt_dialogs.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+
+#include "app/dialogs/program_dialog.h"
 
 namespace wendax {
 namespace {
@@ -54,13 +59,17 @@ void SetUp(QFileDialog& dialog, const TFileDialogRequest& request) {
     if (!request.FileName.isEmpty()) dialog.selectFile(request.FileName);
 }
 
+// The object names of the page-range controls in Qt's print dialog.
+constexpr const char* kPageRangeControls[] = {
+    "printRange", "from", "to", "pagesRadioButton", "pagesLineEdit", "printCurrentPage"};
+
 }  // namespace
 
 TModalResult TQtDialogs::Message(const TMessageRequest& request) {
     const QString caption =
         request.Caption.isEmpty() ? MessageCaption(request.Kind) : request.Caption;
     QMessageBox box(IconOf(request.Kind), caption, request.Text, ButtonsOf(request.Buttons),
-                    FParent);
+                    FParent, FixedDialogFlags());
     for (const auto& [button, text] : request.ButtonTexts)
         if (QAbstractButton* shown =
                 box.button(QMessageBox::StandardButton(static_cast<int>(ButtonsOf(button)))))
@@ -101,11 +110,14 @@ std::optional<QFont> TQtDialogs::ChooseFixedFont(const QFont& current) {
 }
 
 std::optional<QString> TQtDialogs::InputText(const TInputRequest& request) {
-    bool ok = false;
-    const QString text = QInputDialog::getText(FParent, request.Title, request.Prompt,
-                                               QLineEdit::Normal, request.Value, &ok);
-    if (!ok) return std::nullopt;
-    return text;
+    QInputDialog dialog(FParent, FixedDialogFlags());
+    dialog.setWindowTitle(request.Title);
+    dialog.setLabelText(request.Prompt);
+    dialog.setTextValue(request.Value);
+    dialog.sizeHint();  // makes the dialog's layout, which then keeps it at its size
+    dialog.layout()->setSizeConstraint(QLayout::SetFixedSize);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue();
 }
 
 bool TQtDialogs::Print(QPrinter& printer, bool offerSelection) {
@@ -113,6 +125,14 @@ bool TQtDialogs::Print(QPrinter& printer, bool offerSelection) {
     dialog.setOption(QAbstractPrintDialog::PrintSelection, offerSelection);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    // Qt's own dialog keeps "Pages from ... to" open to choice whatever the options say;
+    // only all lines or the selection can be printed, so the page controls go.
+    for (const char* name : kPageRangeControls)
+        if (auto* control = dialog.findChild<QWidget*>(QString::fromLatin1(name))) control->hide();
+    if (auto* from = dialog.findChild<QWidget*>(QStringLiteral("from")))
+        for (auto* label : from->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (label->text() == QCoreApplication::translate("QPrintSettingsOutput", "to"))
+                label->hide();
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -104,8 +104,10 @@ void TFM_Editor::ConnectPane(THostedEditor& pane) {
     };
     TQtEditorWidget& widget = pane.Widget();
     widget.installEventFilter(this);
-    widget.viewport()->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(widget.viewport(), &QWidget::customContextMenuRequested, this,
+    // The scroll area takes its viewport's context-menu events (right button, Menu key)
+    // itself, so the request comes from the area, at a point of the viewport.
+    widget.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&widget, &QWidget::customContextMenuRequested, this,
             [this, &pane](QPoint at) { ShowPopupMenu(pane, at); });
 }
 

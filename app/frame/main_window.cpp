@@ -12,6 +12,7 @@
 #include <QToolBar>
 
 #include <QToolButton>
+#include <QWindow>
 
 #include "app/commands/edit_commands.h"
 #include "app/commands/file_names.h"
@@ -100,8 +101,10 @@ void TFM_Main::BuildBands() {
     FHintPanel->setObjectName(QStringLiteral("PL_Hint"));
     FHintPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     FHintPanel->setFixedHeight(kPanelHeight);
-    FStatusLine->addWidget(FHintPanel, 1);
-    FStatusPanels = new TStatusPanels(*FStatusLine, [this] { ToggleStatusLine(); });
+    // The hint takes the rest of the line and is cut there; its text never widens the frame.
+    FHintPanel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    FHintPanel->setMinimumWidth(0);
+    FStatusPanels = new TStatusPanels(*FStatusLine, *FHintPanel, [this] { ToggleStatusLine(); });
     setStatusBar(FStatusLine);
 }
 
@@ -161,8 +164,8 @@ void TFM_Main::BuildCommands() {
 // A font face that is no installed fixed-pitch family on this desktop becomes the
 // desktop's fixed font, and the settings keep that name from now on.
 void TFM_Main::LoadSettingsFile() {
-    const QString defaultDir = ChooseDefaultDir(FProgramDir, QDir::homePath(), FileSystemProbe());
-    FSettings = LoadSettings(ReadSettingsFile(FIniFileName), ToFileName(defaultDir));
+    FSettings =
+        LoadSettings(ReadSettingsFile(FIniFileName), ToFileName(DefaultDirFor(QDir::homePath())));
     FSettings.SFontName = InstalledFixedFamily(FSettings.SFontName);
     FSettings.PFontName = InstalledFixedFamily(FSettings.PFontName);
 }
@@ -318,8 +321,18 @@ void TFM_Main::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (FShown) return;
     FShown = true;
-    // Files open once the frame is on the screen, so their messages appear over it.
-    QMetaObject::invokeMethod(this, &TFM_Main::FirstShow, Qt::QueuedConnection);
+    // Files open once the frame is on the screen, so their messages appear over it: the
+    // window system has placed the frame by the time it first exposes it.
+    windowHandle()->installEventFilter(this);
+}
+
+bool TFM_Main::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        QMetaObject::invokeMethod(this, &TFM_Main::FirstShow, Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TFM_Main::FirstShow() {

@@ -1,5 +1,7 @@
 #include "app/frame/status_panels.h"
 
+#include <QEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QStatusBar>
@@ -23,6 +25,9 @@ constexpr TPanelRow kPanelRows[kStatusPanels] = {
     {"PL_CharCount", 90, "|Total characters in file"},
 };
 
+constexpr int kBorder = 1;  // the status line's border around the panels
+constexpr int kGap = 2;     // between two panels
+
 }  // namespace
 
 std::array<QString, kStatusPanels> StatusTexts(const TEditorPane* editor) {
@@ -36,18 +41,32 @@ std::array<QString, kStatusPanels> StatusTexts(const TEditorPane* editor) {
             QStringLiteral("Chars: %1").arg(editor->TextLength())};
 }
 
-TStatusPanels::TStatusPanels(QStatusBar& statusLine, std::function<void()> hide)
-    : QObject(&statusLine) {
+// The panels stand in a row of their own over the status line, inside its border: the
+// status line's own layout keeps more room above and below its widgets than a line of the
+// panel height leaves, and would cut off the lower edge of their bevels.
+TStatusPanels::TStatusPanels(QStatusBar& statusLine, QLabel& hintPanel, std::function<void()> hide)
+    : QObject(&statusLine), FRow(new QWidget(&statusLine)) {
+    auto* row = new QHBoxLayout(FRow);
+    row->setContentsMargins(kBorder, kBorder, kBorder, kBorder);
+    row->setSpacing(kGap);
     for (int i = 0; i < kStatusPanels; ++i) {
-        auto* panel = new QLabel(&statusLine);
+        auto* panel = new QLabel(FRow);
         panel->setObjectName(QString::fromLatin1(kPanelRows[i].Name));
-        panel->setFixedSize(kPanelRows[i].Width, kPanelHeight);
+        // At least the design width, wider when its text in the status line's font needs
+        // it, so that a count of any size shows whole.
+        panel->setFixedHeight(kPanelHeight);
+        panel->setMinimumWidth(kPanelRows[i].Width);
+        panel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setAlignment(Qt::AlignCenter);
         panel->setStatusTip(QString::fromLatin1(kPanelRows[i].Hint).mid(1));
-        statusLine.insertWidget(i, panel);
+        row->addWidget(panel);
         FPanels[i] = panel;
     }
+    hintPanel.setParent(FRow);
+    row->addWidget(&hintPanel, 1);
+    FRow->setGeometry(statusLine.rect());
+    statusLine.installEventFilter(this);
     FPopupMenu = new QMenu(&statusLine);
     FPopupMenu->setObjectName(QStringLiteral("Z_StatuslineMenu"));
     QAction* item = FPopupMenu->addAction(QStringLiteral("Hide status line"));
@@ -58,6 +77,11 @@ TStatusPanels::TStatusPanels(QStatusBar& statusLine, std::function<void()> hide)
     connect(
         &statusLine, &QWidget::customContextMenuRequested, this,
         [this, &statusLine](const QPoint& at) { FPopupMenu->popup(statusLine.mapToGlobal(at)); });
+}
+
+bool TStatusPanels::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize) FRow->setGeometry(static_cast<QWidget*>(watched)->rect());
+    return QObject::eventFilter(watched, event);
 }
 
 void TStatusPanels::Update(const TEditorPane* editor) {

@@ -27,9 +27,9 @@ class TStatusPanels : public QObject {
   public:
     inline static constexpr int kPanelHeight = 21;
 
-    // Puts the panels into `statusLine` ahead of everything it holds. A right click on
-    // the status line offers "Hide status line", which runs `hide`.
-    TStatusPanels(QStatusBar& statusLine, std::function<void()> hide);
+    // Puts the panels into `statusLine` ahead of `hintPanel`, which takes the rest of the
+    // line. A right click on the status line offers "Hide status line", which runs `hide`.
+    TStatusPanels(QStatusBar& statusLine, QLabel& hintPanel, std::function<void()> hide);
 
     QLabel& Panel(TStatusPanel panel) const { return *FPanels[panel]; }
     QMenu& PopupMenu() const { return *FPopupMenu; }
@@ -37,7 +37,12 @@ class TStatusPanels : public QObject {
     // Shows the texts for `editor` (none: empty); the position panel repaints at once.
     void Update(const TEditorPane* editor);
 
+  protected:
+    // Keeps the row of panels over the whole status line.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    QWidget* FRow = nullptr;  // the panels' row, laid over the status line
     std::array<QLabel*, kStatusPanels> FPanels{};
     QMenu* FPopupMenu = nullptr;
 };

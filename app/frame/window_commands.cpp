@@ -79,8 +79,10 @@ void TWindowCommands::RebuildWindowList() {
     for (int i = 0; i < windows.size(); ++i) {
         QMdiSubWindow* window = windows[i];
         QAction* entry = menu.addAction(EntryCaption(i, window->windowTitle()));
-        entry->setCheckable(true);
-        entry->setChecked(window == FArea.currentSubWindow());
+        // Only the active window carries a mark; the others show no empty box.
+        const bool active = window == FArea.currentSubWindow();
+        entry->setCheckable(active);
+        entry->setChecked(active);
         connect(entry, &QAction::triggered, &FArea,
                 [this, window] { FArea.setActiveSubWindow(window); });
         FEntries.push_back(entry);

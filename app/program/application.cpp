@@ -15,8 +15,9 @@ namespace wendax {
 
 TWendaxApplication::TWendaxApplication(int& argc, char** argv) : QApplication(argc, argv) {
     InitResources();
-    setApplicationName(QStringLiteral("wendax"));
-    setApplicationDisplayName(QString::fromLatin1(kProgramTitle));
+    // No display name of its own: Qt would add one to every window title ("Find text —
+    // Wendax 32"). The name stands in for it where the title is asked for.
+    setApplicationName(QString::fromLatin1(kProgramTitle));
     setApplicationVersion(QString::fromLatin1(kProgramVersion));
     setDesktopFileName(QStringLiteral("wendax"));
     setWindowIcon(QIcon(QStringLiteral(":/wendax/wendax.png")));

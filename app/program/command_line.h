@@ -17,6 +17,29 @@ struct TCommandLine {
 // `args` excludes the program name.
 TCommandLine ParseCommandLine(const std::vector<std::string>& args);
 
+// The arguments the toolkit is shown, so that it takes out its own options ("-style fusion",
+// "-platform offscreen") before the file names are read: the program name and everything
+// before the first "--". What follows "--" is kept from it, so a file may be named like one
+// of its options.
+class TToolkitArguments {
+  public:
+    TToolkitArguments(int argc, char** argv);
+    TToolkitArguments(const TToolkitArguments&) = delete;
+    TToolkitArguments& operator=(const TToolkitArguments&) = delete;
+
+    // For the toolkit's constructor, which may shorten them; they stay valid while this lives.
+    int& Argc() { return FArgc; }
+    char** Argv() { return FArgv.data(); }
+
+    // The command line of what the toolkit left, followed by "--" and what came after it.
+    TCommandLine Remaining() const;
+
+  private:
+    std::vector<char*> FArgv;            // ends with a null pointer
+    int FArgc = 0;                       // the toolkit's count, without that null pointer
+    std::vector<std::string> FFileOnly;  // "--" and everything after it; empty without "--"
+};
+
 std::string UsageText(const std::string& programName);
 std::string VersionText();
 

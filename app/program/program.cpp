@@ -30,7 +30,8 @@ TMainWindowSetup SetupFor(const TCommandLine& commandLine) {
 }  // namespace
 
 int RunProgram(int argc, char** argv) {
-    // Answered before any window system is needed.
+    // Answered before any window system is needed; the files are read once Qt has taken
+    // its own options.
     const TCommandLine commandLine = ParseCommandLine({argv + 1, argv + argc});
     if (commandLine.Action == saHelp) {
         std::fputs(UsageText(argc > 0 ? argv[0] : "wendax").c_str(), stdout);
@@ -40,10 +41,12 @@ int RunProgram(int argc, char** argv) {
         std::fputs(VersionText().c_str(), stdout);
         return 0;
     }
-    TWendaxApplication application(argc, argv);
+    TToolkitArguments arguments(argc, argv);
+    TWendaxApplication application(arguments.Argc(), arguments.Argv());
+    const TCommandLine files = arguments.Remaining();
     TQtDialogs dialogs;
     application.SetFailureDialogs(&dialogs);
-    TProgramWindows windows(SetupFor(commandLine), dialogs);
+    TProgramWindows windows(SetupFor(files), dialogs);
     dialogs.SetParent(&windows.Main());
     application.setQuitOnLastWindowClosed(false);
     QObject::connect(&windows.Main(), &TFM_Main::Closed, &application, &QApplication::quit);

@@ -8,28 +8,17 @@
 
 namespace wendax {
 
-TWritableProbe FileSystemProbe() {
-    return TWritableProbe{
-        [](const QString& path) {
-            const QFileInfo info(path);
-            return info.isDir() && info.isWritable();
-        },
-        [](const QString& path) {
-            const QFileInfo info(path);
-            return info.isFile() && info.isWritable();
-        },
-    };
+TFileProbe FileSystemProbe() {
+    return [](const QString& path) { return QFileInfo(path).isFile(); };
 }
 
-QString ChooseSettingsFile(const TSettingsPlaces& places, const TWritableProbe& probe) {
+QString ChooseSettingsFile(const TSettingsPlaces& places, const TFileProbe& fileExists) {
     const QString beside = QDir(places.ProgramDir).filePath(QLatin1String(kSettingsFileName));
-    if (probe.IsWritableDir(places.ProgramDir) || probe.IsWritableFile(beside)) return beside;
+    if (fileExists(beside)) return beside;
     return QDir(places.UserConfigDir).filePath(QLatin1String(kSettingsFileName));
 }
 
-QString ChooseDefaultDir(const QString& programDir, const QString& homeDir,
-                         const TWritableProbe& probe) {
-    if (probe.IsWritableDir(programDir)) return programDir;
+QString DefaultDirFor(const QString& homeDir) {
     return homeDir.endsWith(QLatin1Char('/')) ? homeDir : homeDir + QLatin1Char('/');
 }
 

@@ -15,25 +15,22 @@ struct TSettingsPlaces {
     QString UserConfigDir;  // the user's configuration directory for the program
 };
 
-// Answers whether a path is a writable directory, or an existing writable file.
-struct TWritableProbe {
-    std::function<bool(const QString&)> IsWritableDir;
-    std::function<bool(const QString&)> IsWritableFile;
-};
+// Answers whether a file exists at a path.
+using TFileProbe = std::function<bool(const QString&)>;
 
-TWritableProbe FileSystemProbe();
+TFileProbe FileSystemProbe();
 
-// Beside the program when its directory is writable or the file there exists and is
-// writable; otherwise in the user's configuration directory.
-QString ChooseSettingsFile(const TSettingsPlaces& places, const TWritableProbe& probe);
+// Beside the program only when a settings file is already there (a portable install);
+// otherwise always in the user's configuration directory, so that running the program
+// from a build or any other folder leaves no settings file there.
+QString ChooseSettingsFile(const TSettingsPlaces& places, const TFileProbe& fileExists);
 
-// Where the Open and Save dialogs start when no directory has been chosen: the program's
-// directory when the user may write there; otherwise (an installed program in a system
-// directory) the user's home directory. Both end with a separator.
-QString ChooseDefaultDir(const QString& programDir, const QString& homeDir,
-                         const TWritableProbe& probe);
+// Where the Open and Save dialogs start while the settings name no directory: the user's
+// home directory, ending with a separator.
+QString DefaultDirFor(const QString& homeDir);
 
-// The user's configuration directory for the program (…/wendax).
+// The user's configuration directory for the program: $XDG_CONFIG_HOME/wendax, by default
+// ~/.config/wendax.
 QString UserConfigDir();
 
 // The file's contents; an empty file when it is missing or cannot be read.

@@ -181,8 +181,11 @@ void TQtEditorWidget::InvalidateAll() {
     viewport()->update();
 }
 
+// Not while a resize is being reported: the window may be moving as a whole (tiling), and
+// a forced paint then makes Qt flush the window's pending paints before it has finished
+// moving and sizing its widgets; the update asked for paints it once the move is done.
 void TQtEditorWidget::UpdateNow() {
-    if (FPainting || FDirty.isEmpty()) return;
+    if (FPainting || FResizing || FDirty.isEmpty()) return;
     viewport()->repaint(FDirty);
 }
 
@@ -376,7 +379,9 @@ void TQtEditorWidget::resizeEvent(QResizeEvent* event) {
     const TSize size = ClientSize();
     if (size == FLastSize) return;
     FLastSize = size;
+    const bool outer = std::exchange(FResizing, true);
     Forward([](TWindowClient& client) { client.Resized(); });
+    FResizing = outer;
 }
 
 void TQtEditorWidget::focusInEvent(QFocusEvent* event) {

@@ -107,6 +107,7 @@ class TQtEditorWidget : public QAbstractScrollArea, public TWindowPeer {
     bool FTabChangesFocus = false;
     bool FFocusFromClick = false;  // the focus came with the click being handled
     bool FPainting = false;
+    bool FResizing = false;  // a new client size is being reported
 };
 
 }  // namespace wendax

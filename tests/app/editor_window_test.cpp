@@ -6,13 +6,17 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QScreen>
 #include <QTest>
 #include <QToolButton>
+#include <QWindow>
+#include <string_view>
 
-#include "app/editor/editor_form.h"
 #include "app/commands/file_names.h"
-#include "app/frame/speedbar.h"
+#include "app/editor/editor_form.h"
+#include "app/editor/mdi_editor_windows.h"
 #include "app/editor/splitter_bar.h"
+#include "app/frame/speedbar.h"
 #include "app/frame/status_panels.h"
 #include "base/command_codes.h"
 #include "control/controller.h"
@@ -322,14 +326,50 @@ TEST_F(EditorWindow, ThePopupMenuHasItsItemsWithCaptionsAndHints) {
     EXPECT_EQ(PopupItem("MI_BMGo9").statusTip(), "Go to bookmark 9");
 }
 
-TEST_F(EditorWindow, TheRightButtonOfEitherPaneOpensThePopupMenu) {
-    Start({MakeFile(QStringLiteral("a.txt"))});
+// A right click goes through the main window's window, as the window system delivers it;
+// the Menu key arrives as a keyboard context-menu event for the focused pane. Either opens
+// the pop-up menu by the pane, whose items are then clicked like any menu's.
+TEST_F(EditorWindow, TheRightButtonAndTheMenuKeyOpenThePopupMenuOfEitherPane) {
+    Start({MakeFile(QStringLiteral("a.txt"), "1\r\n2\r\n3\r\n")});
     Form().ToggleSplit();
+    QMenu& menu = Form().PopupMenu();
+    const auto click = [&menu](const char* name) {
+        auto* item = menu.findChild<QAction*>(QString::fromLatin1(name));
+        auto* owner = qobject_cast<QMenu*>(item->associatedObjects().constFirst());
+        HoverItem(*owner, *item);
+        ClickItem(*owner, *item);
+    };
     for (THostedEditor* pane : {&Form().Pane1(), Form().SecondPane()}) {
-        emit pane->Widget().viewport()->customContextMenuRequested(QPoint(5, 5));
-        EXPECT_TRUE(Form().PopupMenu().isVisible());
-        Form().PopupMenu().hide();
+        QWidget* viewport = pane->Widget().viewport();
+        const QPoint at(20, 10);
+        QTest::mouseClick(Main().windowHandle(), Qt::RightButton, {}, viewport->mapTo(&Main(), at));
+        ASSERT_TRUE(menu.isVisible());
+        EXPECT_EQ(menu.pos(), viewport->mapToGlobal(at));
+        menu.hide();
+        QTest::mouseClick(Main().windowHandle(), Qt::LeftButton, {}, viewport->mapTo(&Main(), at));
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_EQ(focus, &pane->Widget()) << (focus ? focus->metaObject()->className() : "none");
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                  focus->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(focus, &menuKey);
+        ASSERT_TRUE(menu.isVisible());
+        menu.hide();
     }
+    QWidget* lower = Form().Pane1().Widget().viewport();
+    QTest::mouseClick(Main().windowHandle(), Qt::LeftButton, {},
+                      lower->mapTo(&Main(), QPoint(20, 5)));
+    Editor1().SetCaretPosition(2, 1);
+    menu.popup(QPoint(0, 0));
+    QMenu* set = PopupItem("MI_BMSet").menu();
+    HoverItem(menu, *set->menuAction());
+    QTest::keyClick(&menu, Qt::Key_Right);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(set));
+    click("MI_BMSet3");
+    EXPECT_EQ(Editor1().Store().Marker(3), (TParaPos{2, 1}));
+    menu.popup(QPoint(0, 0));
+    click("MI_BMClearAll");
+    EXPECT_EQ(Editor1().Store().Marker(3).Para, 0);
+    EXPECT_FALSE(menu.isVisible());
 }
 
 TEST_F(EditorWindow, ThePopupItemsSplitSetGoAndClearBookmarksAndClose) {
@@ -349,6 +389,46 @@ TEST_F(EditorWindow, ThePopupItemsSplitSetGoAndClearBookmarksAndClose) {
     PopupItem("MI_Close").trigger();
     Settle();
     EXPECT_TRUE(Captions().isEmpty());
+}
+
+// What stands on the screen for `widget` differs from a fresh paint of it in this many
+// pixels (the caret, which blinks, left out).
+int StalePixels(QWidget& widget, const QRect& caret) {
+    QWidget& top = *widget.window();
+    const QImage screen = top.screen()->grabWindow(top.winId()).toImage();
+    const QImage shown = screen.copy(QRect(widget.mapTo(&top, QPoint(0, 0)), widget.size()))
+                             .convertToFormat(QImage::Format_RGB32);
+    const QImage fresh = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int stale = 0;
+    for (int y = 0; y < fresh.height(); ++y)
+        for (int x = 0; x < fresh.width(); ++x)
+            if (!caret.contains(x, y) && shown.pixel(x, y) != fresh.pixel(x, y)) ++stale;
+    return stale;
+}
+
+// Tiling moves and resizes every window at once; each pane then shows on the screen what
+// a fresh paint of it shows, the active one and the others alike (after a cascade the
+// windows overlap, so only the tiles are compared).
+TEST_F(EditorWindow, TiledWindowsArePaintedWholeWhereTheyNowStand) {
+    QByteArray text;
+    for (int i = 1; i <= 300; ++i)
+        text += "line " + QByteArray::number(i) + " of a text that is wider than a tile\r\n";
+    Start({MakeFile(QStringLiteral("a.txt"), text), MakeFile(QStringLiteral("b.txt"), text),
+           MakeFile(QStringLiteral("c.txt"), text)});
+    Main().resize(800, 600);
+    Settle();
+    Editor1().SetCaretPosition(300, 1);
+    for (const char* item :
+         {"MI_WindowTileHorz", "MI_WindowTileVert", "MI_WindowCascade", "MI_WindowTileHorz"}) {
+        ClickItem(ClickMenu("MI_Window"), Item(item));
+        QTest::qWait(50);
+        if (std::string_view(item) == "MI_WindowCascade") continue;
+        for (QMdiSubWindow* child : Main().MdiArea().subWindowList()) {
+            TQtEditorWidget& widget = TMdiEditorWindows::FormOf(*child)->Pane1().Widget();
+            EXPECT_EQ(StalePixels(*widget.viewport(), widget.Caret().Rect()), 0)
+                << item << " " << child->windowTitle().toStdString();
+        }
+    }
 }
 
 TEST_F(EditorWindow, Editor1sErrorsShowTheirMessage) {

@@ -163,7 +163,8 @@ TEST_F(MainMenu, OpeningAMenuRunsItsOpeningHandler) {
     QMenu* edit = FMenu.Menu(QStringLiteral("MI_Edit"));
     int runs = 0;
     FMenu.SetOpeningHandler(edit, [&] { ++runs; });
-    emit edit->aboutToShow();
+    edit->popup(QPoint(0, 0));
+    edit->hide();
     FMenu.RunOpeningHandler(edit);
     FMenu.RunOpeningHandler(FMenu.Menu(QStringLiteral("MI_File")));  // has none: nothing
     EXPECT_EQ(runs, 2);

@@ -21,12 +21,12 @@
 #include <QUrl>
 #include <stdexcept>
 
-#include "app/program/application.h"
 #include "app/commands/file_names.h"
+#include "app/commands/recent_files.h"
 #include "app/dialogs/font_choice.h"
 #include "app/frame/main_menu.h"
+#include "app/program/application.h"
 #include "app/program/program_windows.h"
-#include "app/commands/recent_files.h"
 #include "fake_editor_windows.h"
 #include "scripted_dialogs.h"
 
@@ -60,6 +60,7 @@ class MainWindow : public ::testing::Test {
             TMainWindowSetup{FDir.path() + QLatin1Char('/'), IniPath(), files}, FDialogs);
         if (withEditors) FFrame->SetEditorWindows(&FEditors);
         FFrame->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(FFrame.get()));
         QCoreApplication::processEvents();
         return *FFrame;
     }
@@ -176,14 +177,16 @@ TEST_F(MainWindow, WithMaxEditorTheOnlyWindowIsMaximised) {
     EXPECT_TRUE(FFrame->MdiArea().currentSubWindow()->isMaximized());
 }
 
-TEST_F(MainWindow, AFileThatFailsToOpenLeavesTheOnlyOtherWindowAsItWas) {
+TEST_F(MainWindow, AFileThatFailsToOpenStillMaximisesTheOnlyWindowLeft) {
     WriteIni("[Editor]\nMaxEditor=1\n");
     Start({MakeFile(QStringLiteral("a.txt"))});
     QMdiSubWindow* only = FFrame->MdiArea().currentSubWindow();
     only->showNormal();
+    FDialogs.ExpectOpen({Path(QStringLiteral("gone.txt"))});
     FDialogs.ExpectMessage(mrOk);
-    FFrame->OpenEditorWindow(Path(QStringLiteral("gone.txt")), false);
-    EXPECT_FALSE(only->isMaximized());
+    QTest::keyClick(FFrame.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(FDialogs.MessageTexts(), QStringList{"Unable to open file " + Path("gone.txt")});
+    EXPECT_TRUE(only->isMaximized());
 }
 
 TEST_F(MainWindow, WithoutMaxEditorWindowsKeepTheirState) {
@@ -217,7 +220,7 @@ TEST_F(MainWindow, OpenActivatesWindowsAlreadyOpenAndOpensTheRest) {
     const TDialogCall& call = FDialogs.Calls().back();
     EXPECT_EQ(call.Kind, dkOpenFiles);
     EXPECT_EQ(call.File.Filter, "All files|*.*|Text files|*.txt|");
-    EXPECT_EQ(call.File.InitialDir, FDir.path() + "/");  // the program's directory
+    EXPECT_EQ(call.File.InitialDir, QDir::homePath() + "/");  // no directory chosen yet
     EXPECT_EQ(Windows(), (QStringList{c, a, b}));
     EXPECT_EQ(FEditors.Created.size(), 3u);
     EXPECT_EQ(History(), (QStringList{c, b, a}));
@@ -240,18 +243,17 @@ TEST_F(MainWindow, OpenStartsInTheDefaultDirectoryAndThenWhereTheLastFileWas) {
     EXPECT_EQ(Windows(), QStringList{inSub});
 }
 
-TEST_F(MainWindow, AnInstalledProgramsDialogsStartInTheHomeDirectory) {
-    FFrame = std::make_unique<TFM_Main>(
-        TMainWindowSetup{QStringLiteral("/nonexistent/wendax-bin/"), IniPath(), {}}, FDialogs);
+// Wherever the program is, writable or not, its dialogs start at home unless the
+// settings name a directory.
+TEST_F(MainWindow, TheDialogsStartInTheHomeDirectoryWhereverTheProgramIs) {
     const QString home = QDir::homePath() + QLatin1Char('/');
-    EXPECT_EQ(FFrame->Settings().DefaultDir, ToFileName(home));
-    EXPECT_EQ(FFrame->OpenDialog().InitialDir, home);
-    EXPECT_EQ(FFrame->SaveDialog().InitialDir, home);
-}
-
-TEST_F(MainWindow, AProgramDirectoryTheUserMayWriteIsTheDefaultDirectory) {
-    Start();
-    EXPECT_EQ(FFrame->Settings().DefaultDir, ToFileName(FDir.path() + QLatin1Char('/')));
+    for (const QString& programDir :
+         {QStringLiteral("/nonexistent/wendax-bin/"), FDir.path() + QLatin1Char('/')}) {
+        FFrame = std::make_unique<TFM_Main>(TMainWindowSetup{programDir, IniPath(), {}}, FDialogs);
+        EXPECT_EQ(FFrame->Settings().DefaultDir, ToFileName(home));
+        EXPECT_EQ(FFrame->OpenDialog().InitialDir, home);
+        EXPECT_EQ(FFrame->SaveDialog().InitialDir, home);
+    }
 }
 
 TEST_F(MainWindow, AFileThatFailsInTheOpenDialogIsStillListed) {
@@ -579,6 +581,16 @@ TEST(Application, AFailureNoCommandCaughtIsShownCaptionedWithTheTitle) {
     EXPECT_EQ(dialogs.Calls()[0].Message.Caption, "Wendax 32");
     EXPECT_EQ(dialogs.Calls()[0].Message.Kind, mkError);
     EXPECT_EQ(QApplication::applicationDisplayName(), "Wendax 32");
+}
+
+// Qt adds a display name set apart from the application's name to every window title the
+// window system shows; while none is set, the display name follows the name.
+TEST(Application, NoNameIsAddedToTheWindowTitles) {
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("probe"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "probe");
+    QCoreApplication::setApplicationName(name);
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Wendax 32");
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QMdiArea>
+#include <QMenuBar>
+#include <QTest>
 #include <QTimer>
 
 namespace wendax {
@@ -48,8 +50,27 @@ TFM_Main& ProgramTest::Start(const QStringList& files) {
     if (!FRealEditors) Main().SetEditorWindows(&FEditors);
     Main().show();
     QApplication::setActiveWindow(&Main());
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&Main()));
     QCoreApplication::processEvents();
     return Main();
+}
+
+QMenu& ProgramTest::ClickMenu(const char* name) const {
+    QMenu& menu = *Main().MainMenu().Menu(QString::fromLatin1(name));
+    QMenuBar& bar = *Main().menuBar();
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.actionGeometry(menu.menuAction()).center());
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    return menu;
+}
+
+void ProgramTest::HoverItem(QMenu& menu, QAction& item) {
+    QTest::mouseMove(menu.windowHandle(), menu.actionGeometry(&item).center());
+    QCoreApplication::processEvents();
+}
+
+void ProgramTest::ClickItem(QMenu& menu, QAction& item) {
+    QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(&item).center());
+    QCoreApplication::processEvents();
 }
 
 QAction& ProgramTest::Item(const char* name) const {

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QByteArray>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
@@ -49,6 +50,11 @@ class ProgramTest : public ::testing::Test {
     QAction& Item(const char* name) const;
     bool Enabled(const char* name) const { return Main().MainMenu().IsEnabled(Item(name)); }
     void Run(const char* item) { Item(item).trigger(); }
+    // Opens the menu bar's menu `name` by a click on its title, as the user does.
+    QMenu& ClickMenu(const char* name) const;
+    // Moves the mouse onto, or clicks, the item of the open `menu` that `item` names.
+    static void HoverItem(QMenu& menu, QAction& item);
+    static void ClickItem(QMenu& menu, QAction& item);
     // The active editor window, failing the test when there is none.
     TFakeEditorWindow& Active() const;
     // Opens a window on a new file holding `text`.

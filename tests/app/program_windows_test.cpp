@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -100,6 +101,28 @@ TEST_F(ProgramDialogs, TheHelpPagesHoldTheSpeedbarAndKeyboardLists) {
     EXPECT_EQ(keys.topLevelItem(5)->text(1), "Set marker 9");
     EXPECT_EQ(keys.topLevelItem(24)->text(0), "<F3>");
     EXPECT_EQ(keys.topLevelItem(24)->text(1), "Find next");
+}
+
+// Turning to a list page, by click or key, from a page that had the focus leaves no focus
+// frame in the list: it takes no focus and has no current cell to mark.
+TEST_F(ProgramDialogs, TheHelpListsShowNoFocusCell) {
+    Start();
+    TFM_HelpScreen& help = Windows().HelpScreen();
+    QTest::keyClick(&Main(), Qt::Key_F1);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+    QApplication::setActiveWindow(&help);
+    QTabBar& tabs = *help.Pages().tabBar();
+    QWidget& license = *help.Pages().widget(0);
+    QTest::mouseClick(&license, Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(3).center());
+    EXPECT_EQ(help.Pages().currentIndex(), 3);
+    QTest::keyClick(&help, Qt::Key_K, Qt::AltModifier);
+    EXPECT_EQ(help.Pages().currentIndex(), 4);
+    for (QTreeWidget* list : {&help.SpeedbarList(), &help.KeyboardList()}) {
+        EXPECT_FALSE(list->hasFocus());
+        EXPECT_FALSE(list->currentIndex().isValid());
+    }
+    help.hide();
 }
 
 TEST_F(ProgramDialogs, TheAboutBoxIsModalAndNamesTheProgram) {

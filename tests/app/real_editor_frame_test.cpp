@@ -389,11 +389,11 @@ TEST_F(RealEditorFrame, OptionsOkReachesEveryOpenEditorAndTheSettingsWrittenAtEx
         Child<QSpinBox>(dialog, "ED_WrapAtColumn").setValue(40);
         Child<QRadioButton>(dialog, "RB_RealTabs").click();
         auto& font = Child<QComboBox>(dialog, "CB_FontColor");
-        font.setCurrentIndex(font.findText(QStringLiteral("Red")));
-        emit font.activated(font.currentIndex());
+        QTest::keyClicks(&font, QStringLiteral("Red"));  // the list's own type-ahead
+        EXPECT_EQ(font.currentText(), "Red");
         auto& editor = Child<QComboBox>(dialog, "CB_EditColor");
-        editor.setCurrentIndex(editor.findText(QStringLiteral("Navy")));
-        emit editor.activated(editor.currentIndex());
+        QTest::keyClicks(&editor, QStringLiteral("Navy"));
+        EXPECT_EQ(editor.currentText(), "Navy");
         Child<QPushButton>(dialog, "BT_Ok").click();
     });
     Run("MI_OptionsConfigure");

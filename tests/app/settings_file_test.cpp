@@ -4,53 +4,53 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace wendax {
 namespace {
 
-TWritableProbe Probe(bool dirWritable, bool fileWritable) {
-    return {[=](const QString&) { return dirWritable; },
-            [=](const QString&) { return fileWritable; }};
-}
-
 const TSettingsPlaces kPlaces{QStringLiteral("/opt/wendax/"),
                               QStringLiteral("/home/u/.config/wendax")};
 
-TEST(SettingsLocation, BesideTheProgramWhenItsDirectoryIsWritable) {
-    EXPECT_EQ(ChooseSettingsFile(kPlaces, Probe(true, false)), "/opt/wendax/wendax.ini");
-}
-
-TEST(SettingsLocation, BesideTheProgramWhenTheFileThereIsWritable) {
-    EXPECT_EQ(ChooseSettingsFile(kPlaces, Probe(false, true)), "/opt/wendax/wendax.ini");
-}
-
-TEST(SettingsLocation, InTheUsersConfigurationOtherwise) {
-    EXPECT_EQ(ChooseSettingsFile(kPlaces, Probe(false, false)),
-              "/home/u/.config/wendax/wendax.ini");
-}
-
-TEST(SettingsLocation, AProgramDirectoryThatDoesNotExistSendsTheFileToTheUser) {
-    const TSettingsPlaces places{QStringLiteral("/nonexistent/wendax-test/"),
-                                 QStringLiteral("/home/u/.config/wendax")};
+// A portable install keeps its settings beside the program; a program folder without
+// them, writable or not, leaves them in the user's configuration.
+TEST(SettingsLocation, BesideTheProgramOnlyWhenTheFileIsAlreadyThere) {
+    QTemporaryDir program;
+    const TSettingsPlaces places{program.path() + QLatin1Char('/'), kPlaces.UserConfigDir};
     EXPECT_EQ(ChooseSettingsFile(places, FileSystemProbe()), "/home/u/.config/wendax/wendax.ini");
+    QFile beside(program.filePath(QStringLiteral("wendax.ini")));
+    ASSERT_TRUE(beside.open(QIODevice::WriteOnly));
+    beside.close();
+    EXPECT_EQ(ChooseSettingsFile(places, FileSystemProbe()), beside.fileName());
+    beside.setPermissions(QFileDevice::ReadOwner);
+    EXPECT_EQ(ChooseSettingsFile(places, FileSystemProbe()), beside.fileName());
+    const TSettingsPlaces missing{QStringLiteral("/nonexistent/wendax-test/"),
+                                  kPlaces.UserConfigDir};
+    EXPECT_EQ(ChooseSettingsFile(missing, FileSystemProbe()), "/home/u/.config/wendax/wendax.ini");
 }
 
-TEST(SettingsLocation, TheUsersDirectoryIsNamedAfterTheProgram) {
-    EXPECT_TRUE(UserConfigDir().endsWith(QStringLiteral("/wendax")));
+// Outside the tests' own test mode: $XDG_CONFIG_HOME/wendax, else ~/.config/wendax.
+TEST(SettingsLocation, TheUsersDirectoryFollowsXdgConfigHome) {
+    QTemporaryDir config;
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    QStandardPaths::setTestModeEnabled(false);
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    const QString chosen = UserConfigDir();
+    qunsetenv("XDG_CONFIG_HOME");
+    const QString fallback = UserConfigDir();
+    if (saved.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", saved);
+    QStandardPaths::setTestModeEnabled(true);
+    EXPECT_EQ(chosen, config.path() + "/wendax");
+    EXPECT_EQ(fallback, QDir::homePath() + "/.config/wendax");
 }
 
-TEST(DefaultDirectory, IsTheProgramsDirectoryWhenTheUserMayWriteThere) {
-    EXPECT_EQ(ChooseDefaultDir(kPlaces.ProgramDir, QStringLiteral("/home/u"), Probe(true, false)),
-              "/opt/wendax/");
-}
-
-TEST(DefaultDirectory, IsTheHomeDirectoryForAnInstalledProgram) {
-    EXPECT_EQ(ChooseDefaultDir(kPlaces.ProgramDir, QStringLiteral("/home/u"), Probe(false, true)),
-              "/home/u/");
-    EXPECT_EQ(ChooseDefaultDir(QStringLiteral("/usr/bin/"), QStringLiteral("/home/u/"),
-                               Probe(false, false)),
-              "/home/u/");
+TEST(DefaultDirectory, IsTheHomeDirectoryEndingWithASeparator) {
+    EXPECT_EQ(DefaultDirFor(QStringLiteral("/home/u")), "/home/u/");
+    EXPECT_EQ(DefaultDirFor(QStringLiteral("/home/u/")), "/home/u/");
 }
 
 TEST(SettingsFile, AMissingFileReadsEmpty) {

@@ -11,6 +11,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/frame/main_menu.h"
 #include "app/frame/popup_hints.h"
 #include "app/frame/speedbar.h"
 #include "app/frame/status_panels.h"
@@ -46,6 +47,65 @@ TEST_F(StatusLine, PanelsInOrderWithTheirWidthsBeforeTheHintPanel) {
     }
     EXPECT_GT(Main().HintPanel().x(), right);
     EXPECT_EQ(Main().StatusPanels().Panel(spMode).alignment(), Qt::AlignCenter);
+}
+
+// A pane with the largest counts the panels are to show whole.
+class THugePane : public TFakeEditorPane {
+  public:
+    THugePane() : TFakeEditorPane(std::make_shared<TFakeText>()) {
+        CaretLine = 2000000000;
+        CaretCol = 32768;
+        Insert = false;
+        Text->Modified = true;
+    }
+    int LineCount() const override { return 2000000000; }
+    int TextLength() const override { return 2000000000; }
+};
+
+// Each panel sizes itself to its text in the status line's font, never below its design
+// width, and sits whole inside the line's 1-pixel border, the lower edge of its bevel too.
+TEST_F(StatusLine, PanelsShowTheLargestCountsWholeInsideTheLine) {
+    Start();
+    const THugePane pane;
+    Main().StatusPanels().Update(&pane);
+    QCoreApplication::processEvents();
+    const QStatusBar& line = Main().StatusLine();
+    for (int i = 0; i < kStatusPanels; ++i) {
+        QLabel& panel = Main().StatusPanels().Panel(static_cast<TStatusPanel>(i));
+        const int textWidth = panel.fontMetrics().horizontalAdvance(panel.text());
+        EXPECT_GE(panel.contentsRect().width(), textWidth) << panel.text().toStdString();
+        EXPECT_GE(panel.width(), panel.sizeHint().width());
+        EXPECT_EQ(panel.geometry().top(), 1);
+        EXPECT_EQ(panel.geometry().bottom(), line.height() - 2);
+    }
+    EXPECT_EQ(Main().StatusPanels().Panel(spCharCount).text(), "Chars: 2000000000");
+    EXPECT_EQ(Main().HintPanel().geometry().top(), 1);
+    EXPECT_LE(Main().HintPanel().geometry().right(), line.width() - 1);
+    EXPECT_EQ(Main().size(), QSize(597, 354));
+    Main().StatusPanels().Update(nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Main().StatusPanels().Panel(spCharCount).width(), 90);
+}
+
+// The hint panel takes what the other panels leave and cuts a long hint there; the frame
+// keeps its width while the mouse goes over the menu items.
+TEST_F(StatusLine, ALongHintIsCutAndNeverWidensTheFrame) {
+    Start();
+    Open(QStringLiteral("a.txt"), "x\n");
+    const QSize size = Main().size();
+    QMenu& menu = ClickMenu("MI_Window");
+    for (const char* name : {"MI_WindowTileHorz", "MI_WindowTileVert", "MI_WindowCascade"}) {
+        HoverItem(menu, Item(name));
+        EXPECT_EQ(Main().HintPanel().text(), " " + Item(name).statusTip());
+        EXPECT_EQ(Main().size(), size) << name;
+    }
+    HoverItem(menu, Item("MI_WindowTileHorz"));
+    QLabel& hint = Main().HintPanel();
+    EXPECT_LT(hint.contentsRect().width(), hint.fontMetrics().horizontalAdvance(hint.text()));
+    EXPECT_LE(Main().minimumSizeHint().width(), size.width());
+    menu.hide();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Main().size(), size);
 }
 
 TEST_F(StatusLine, WithoutAWindowThePanelsAreEmpty) {

@@ -43,23 +43,31 @@ TEST_F(WindowMenu, AWindowEnablesEveryItem) {
         EXPECT_TRUE(Enabled(item)) << item;
 }
 
+// Only the active window's entry carries a mark; the others show no empty check box.
 TEST_F(WindowMenu, OpenWindowsAreListedNumberedAndTheChosenOneIsActivated) {
     Start();
     const QString first = MakeFile(QStringLiteral("a.txt"));
     const QString second = MakeFile(QStringLiteral("b.txt"));
     Main().OpenEditorWindow(first, false);
     Main().OpenEditorWindow(second, false);
+    for (int opening = 0; opening < 2; ++opening) {  // rebuilt, not appended twice
+        QMenu& menu = ClickMenu("MI_Window");
+        const QList<QAction*> items = menu.actions();
+        ASSERT_EQ(items.size(), 8 + 1 + 2);
+        EXPECT_TRUE(items[8]->isSeparator());
+        EXPECT_EQ(items[9]->text(), "&1 " + first);
+        EXPECT_EQ(items[10]->text(), "&2 " + second);
+        EXPECT_FALSE(items[9]->isCheckable());
+        EXPECT_TRUE(items[10]->isCheckable() && items[10]->isChecked());
+        if (opening == 0) menu.hide();
+    }
     QMenu& menu = *Main().MainMenu().Menu(QStringLiteral("MI_Window"));
-    Main().MainMenu().RunOpeningHandler(&menu);
-    Main().MainMenu().RunOpeningHandler(&menu);  // rebuilt, not appended twice
-    const QList<QAction*> items = menu.actions();
-    ASSERT_EQ(items.size(), 8 + 1 + 2);
-    EXPECT_TRUE(items[8]->isSeparator());
-    EXPECT_EQ(items[9]->text(), "&1 " + first);
-    EXPECT_EQ(items[10]->text(), "&2 " + second);
-    EXPECT_TRUE(items[10]->isChecked());
-    items[9]->trigger();
+    ClickItem(menu, *menu.actions()[9]);
     EXPECT_EQ(Main().MdiArea().currentSubWindow()->windowTitle(), first);
+    QMenu& again = ClickMenu("MI_Window");
+    EXPECT_TRUE(again.actions()[9]->isChecked());
+    EXPECT_FALSE(again.actions()[10]->isCheckable());
+    again.hide();
 }
 
 TEST_F(WindowArrangement, TileVerticallyPutsTheWindowsSideBySide) {
