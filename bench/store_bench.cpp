@@ -71,7 +71,7 @@ void TLineReader::Add(std::string_view part) {
 }
 
 void TLineReader::EndLine() {
-    FStore.AppendLoadedPara(FLine, false);
+    FStore.AppendLoadedPara(FLine, false, leLf);
     FLine.clear();
     ++FLines;
 }

@@ -8,8 +8,12 @@
 
 #include "control/custom_editor.h"
 #include "engine/line_end.h"
+#include "platform/file_system.h"
 
 namespace wendax {
+
+// How FileName on disk stands against the file the text was read from or last saved as.
+enum TDiskChange { dcNone, dcChanged, dcGone };
 
 class TOvcCustomTextFileEditor : public TOvcCustomEditor {
   public:
@@ -30,8 +34,22 @@ class TOvcCustomTextFileEditor : public TOvcCustomEditor {
     // false discards the text (a fresh empty store).
     bool IsOpen() const { return FIsOpen; }
     void SetIsOpen(bool value);
-    // How the loaded file ended its lines; saving ends them the same way. New text: CR LF.
-    TLineEnd LineEnd() const { return FLineEnd; }
+    // The file as the editor last read or wrote it (Kind fkMissing for a text never loaded
+    // or saved, and after IsOpen became false): its identity and the checksum of its bytes.
+    const TFileIdentity& DiskIdentity() const { return FDiskIdentity; }
+    std::uint64_t DiskChecksum() const { return FDiskChecksum; }
+    // Compares FileName on disk with DiskIdentity: dcNone when it is the same file or a
+    // file with the same bytes (whose identity is then taken, so a touch costs one reading
+    // of the file), dcGone when there is no file any more, else dcChanged. dcNone for a
+    // text that has no file on disk (DiskIdentity fkMissing).
+    TDiskChange CheckDisk();
+    // The text now belongs to the file as it is on disk (the user kept the text over a
+    // change by another program): its identity and checksum are taken, or none when it is
+    // gone, so that the same change is not reported again.
+    void AcceptDiskChange();
+    // Every paragraph that has a line end gets `end` (continuations stay what they are),
+    // as one step of the history; nothing when read-only or when nothing changes.
+    void ConvertLineEnds(TLineEnd end);
 
     // Replaces the text by the file's (FileName becomes `fileName`, normalised): caret at
     // line 1, column 1, no history, Modified false, IsOpen true. Nothing for an empty name.
@@ -42,11 +60,11 @@ class TOvcCustomTextFileEditor : public TOvcCustomEditor {
     // Writes the text to `fileName` (FileName is not changed), keeping a backup copy when
     // MakeBackup is set, and clears Modified. Nothing for an empty name. The file changes all
     // at once or not at all: a failure raises EInOutError and leaves the file, any backup
-    // and Modified as they were.
+    // and Modified as they were. Every paragraph is written with its own line end.
     virtual void SaveToFile(const std::string& fileName);
 
     // As the editor's, once this editor has a window; it also takes over the other
-    // editor's FileName and line ends.
+    // editor's FileName and the state of its file on disk.
     void Attach(TOvcCustomEditor* editor) override;
 
   private:
@@ -54,7 +72,15 @@ class TOvcCustomTextFileEditor : public TOvcCustomEditor {
     std::string FFileName;
     bool FMakeBackup = false;
     bool FIsOpen = false;
-    TLineEnd FLineEnd = leCrLf;
+    TFileIdentity FDiskIdentity;
+    std::uint64_t FDiskChecksum = 0;
+    struct TWritten {
+        std::string Name;
+        TFileIdentity Identity;
+        std::uint64_t Checksum = 0;
+    } FWritten;  // the file last saved, of whatever name
+
+    void SetDiskState(const TFileIdentity& identity, std::uint64_t checksum);
 };
 
 class TOvcTextFileEditor : public TOvcCustomTextFileEditor {};
