@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPushButton>
 
 namespace wendax {
 namespace {
@@ -54,6 +55,17 @@ void SetUp(QFileDialog& dialog, const TFileDialogRequest& request) {
 }
 
 }  // namespace
+
+int TQtDialogs::Choose(const TChoiceRequest& request) {
+    QMessageBox box(IconOf(request.Kind), MessageCaption(request.Kind), request.Text,
+                    QMessageBox::NoButton, FParent);
+    QList<QAbstractButton*> buttons;
+    for (const QString& text : request.Buttons)
+        buttons << box.addButton(text, QMessageBox::AcceptRole);
+    if (!buttons.isEmpty()) box.setDefaultButton(static_cast<QPushButton*>(buttons.front()));
+    box.exec();
+    return static_cast<int>(buttons.indexOf(box.clickedButton()));
+}
 
 TModalResult TQtDialogs::Message(const TMessageRequest& request) {
     const QString caption =

@@ -7,6 +7,7 @@
 
 #include "app/commands/file_names.h"
 #include "app/dialogs/dialogs.h"
+#include "app/editor/disk_watch.h"
 #include "app/editor/editor_error_texts.h"
 #include "app/editor/window_caption.h"
 #include "app/frame/main_window.h"
@@ -61,6 +62,7 @@ TFM_Editor::TFM_Editor(TFM_Main& main)
     SetDesignValues(editor1);
     editor1.OnError = [this](TOvcCustomEditor&, std::uint16_t& code) { ShowError(code); };
     ConnectPane(*FEditor1);
+    FDiskWatch = new TDiskWatch(editor1, *this, FMain.Dialogs(), [this] { ReloadChanged(); });
     FPopupMenu = BuildPopupMenu();
     FLastClientHeight = height();
     ApplySettingsTo(editor1, FMain.Settings());
@@ -113,6 +115,7 @@ void TFM_Editor::Open(const std::string& fileName, bool isNew) {
     TOvcTextFileEditor& editor1 = FEditor1->Editor();
     editor1.SetFileName(fileName);
     editor1.SetIsOpen(!isNew);
+    FDiskWatch->Follow();
 }
 
 QString TFM_Editor::Caption() const {
@@ -153,6 +156,7 @@ void TFM_Editor::ApplySettingsTo(TOvcTextFileEditor& editor, const TSettings& se
 void TFM_Editor::SetFileName(const std::string& fileName) {
     FEditor1->Editor().SetFileName(fileName);
     SetCaption(FromFileName(fileName));
+    FDiskWatch->Follow();
 }
 
 // Editor1 reads its file into a new text; the upper pane then joins that text, so both
@@ -162,6 +166,14 @@ void TFM_Editor::Revert() {
     const std::string fileName = editor1.FileName();
     editor1.LoadFromFile(fileName);
     if (FSecondEditor) FSecondEditor->Editor().Attach(&editor1);
+}
+
+void TFM_Editor::ReloadChanged() {
+    try {
+        Revert();
+    } catch (const std::exception& failure) {
+        ShowMessage(FMain.Dialogs(), mkError, QString::fromLocal8Bit(failure.what()));
+    }
 }
 
 bool TFM_Editor::CloseQuery() {

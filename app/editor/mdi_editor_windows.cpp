@@ -5,11 +5,13 @@
 
 #include "app/commands/file_names.h"
 #include "app/editor/editor_form.h"
+#include "engine/text_file_errors.h"
 
 namespace wendax {
 
 // Any failure of loading closes the window again without asking: its text is unchanged.
-bool TMdiEditorWindows::CreateEditorWindow(QMdiArea& area, const QString& fileName, bool isNew) {
+bool TMdiEditorWindows::CreateEditorWindow(QMdiArea& area, const QString& fileName, bool isNew,
+                                           QString& refusal) {
     auto* form = new TFM_Editor(FMain);
     QMdiSubWindow* window = area.addSubWindow(form);
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -18,6 +20,11 @@ bool TMdiEditorWindows::CreateEditorWindow(QMdiArea& area, const QString& fileNa
     area.setActiveSubWindow(window);
     try {
         form->Open(ToFileName(fileName), isNew);
+    } catch (const EFileRefused& failure) {
+        refusal = QString::fromLocal8Bit(failure.what());
+        area.removeSubWindow(window);
+        delete window;
+        return false;
     } catch (...) {
         area.removeSubWindow(window);
         delete window;

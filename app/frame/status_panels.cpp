@@ -21,6 +21,7 @@ constexpr TPanelRow kPanelRows[kStatusPanels] = {
     {"PL_Mode", 60, "|Insert or overwrite mode"},
     {"PL_LineCount", 90, "|Total lines in file"},
     {"PL_CharCount", 90, "|Total characters in file"},
+    {"PL_LineEnds", 50, "|How the lines of the file end"},
 };
 
 }  // namespace
@@ -33,7 +34,8 @@ std::array<QString, kStatusPanels> StatusTexts(const TEditorPane* editor) {
             editor->Modified() ? QStringLiteral("Modified") : QString(),
             editor->InsertMode() ? QStringLiteral("Insert") : QStringLiteral("Overwrite"),
             QStringLiteral("Lines: %1").arg(editor->LineCount()),
-            QStringLiteral("Chars: %1").arg(editor->TextLength())};
+            QStringLiteral("Chars: %1").arg(editor->TextLength()),
+            QString::fromStdString(editor->LineEnds())};
 }
 
 TStatusPanels::TStatusPanels(QStatusBar& statusLine, std::function<void()> hide)
@@ -48,6 +50,14 @@ TStatusPanels::TStatusPanels(QStatusBar& statusLine, std::function<void()> hide)
         statusLine.insertWidget(i, panel);
         FPanels[i] = panel;
     }
+    // The line-end panel is as wide as its text, at most its width, and shown only while
+    // there is a text: without one the frame keeps the smallest width it had without it.
+    FPanels[spLineEnds]->setMinimumWidth(0);
+    FPanels[spLineEnds]->hide();
+    // The line-end panel is as wide as its text and gives way in a narrow frame, so that it
+    // raises the frame's smallest width by nothing.
+    FPanels[spLineEnds]->setMinimumWidth(0);
+    FPanels[spLineEnds]->setMaximumWidth(0);  // EXPERIMENT
     FPopupMenu = new QMenu(&statusLine);
     FPopupMenu->setObjectName(QStringLiteral("Z_StatuslineMenu"));
     QAction* item = FPopupMenu->addAction(QStringLiteral("Hide status line"));
@@ -64,6 +74,7 @@ void TStatusPanels::Update(const TEditorPane* editor) {
     const auto texts = StatusTexts(editor);
     for (int i = 0; i < kStatusPanels; ++i)
         FPanels[i]->setText(texts[i]);
+    FPanels[spLineEnds]->setVisible(editor != nullptr);
     FPanels[spPosition]->repaint();
 }
 

@@ -291,6 +291,9 @@ TEST_F(TextFileEditorTest, ContinuationsAreOneLineOfTheFileThroughEdits) {
     EXPECT_EQ(Editor.TextLength(), static_cast<std::int64_t>(line.size()) + 5);
     Editor.SaveToFile("f.txt");
     EXPECT_EQ(Files.Files["f.txt"], line + "\nend\n");
+    Editor.SelectAll(false);
+    Editor.CopyToClipboard();  // the continuations are no line breaks there either
+    EXPECT_EQ(Platform.Clipboard, line + "\r\nend\r\n");
     Editor.SetCaretParaPos({1, kMaxParaLength + 1});
     std::uint16_t reported = 0;
     Editor.OnError = [&](TOvcCustomEditor&, std::uint16_t& code) { reported = code; };
