@@ -70,9 +70,6 @@ std::string LibraryMessage(int id) {
             return "ccUser%d";
         case lmInvalidTableData:
             return "Invalid command table data";
-        case lmFileHasNul:
-            return "Cannot load \"%s\": the file contains NUL bytes (binary data) and is not a "
-                   "text file";
         default:
             return id >= lmCommandNameBase ? CommandName(id - lmCommandNameBase) : "";
     }

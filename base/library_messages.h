@@ -27,7 +27,6 @@ enum TLibraryMessage : int {
     lmUserCommand,        // "ccUser"
     lmUserCommandNumber,  // "ccUser%d"
     lmInvalidTableData,   // stored command tables that cannot be read
-    lmFileHasNul,         // a file that cannot be loaded as text; "%s" is its name
 
     // Command names: lmCommandNameBase + command code, for codes 0..75.
     lmCommandNameBase = 33768,

@@ -65,4 +65,19 @@ void TCorpusWriter::Write(const std::string& path, std::size_t bytes) {
     std::fclose(file);
 }
 
+void TCorpusWriter::WriteLongLines(const std::string& path, std::size_t lines,
+                                   std::size_t lineBytes) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) std::exit(2);
+    std::string line;
+    for (std::size_t number = 0; number < lines; ++number) {
+        line.clear();
+        Words(line, lineBytes);
+        line.resize(lineBytes, '.');
+        line += "\r\n";
+        std::fwrite(line.data(), 1, line.size(), file);
+    }
+    std::fclose(file);
+}
+
 }  // namespace wendax

@@ -15,6 +15,9 @@ class TCorpusWriter {
     // Writes about `bytes` bytes of whole lines to `path`; exits the process with 2 when
     // the file cannot be created.
     void Write(const std::string& path, std::size_t bytes);
+    // Writes `lines` prose lines of exactly `lineBytes` bytes each, CR LF after each
+    // (minified data, log lines, generated text). Exits with 2 as Write does.
+    void WriteLongLines(const std::string& path, std::size_t lines, std::size_t lineBytes);
 
   private:
     int Pick(int n) { return static_cast<int>(FRandom() % static_cast<std::uint64_t>(n)); }

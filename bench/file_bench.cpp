@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "base/exceptions.h"
 #include "control/controller.h"
 #include "control/text_file_editor.h"
 #include "platform/headless/headless_platform.h"
@@ -153,11 +154,16 @@ void MeasureSearch(TTextUnderTest& text, const std::string& path, bool withTools
 void MeasureReplaceAll(TTextUnderTest& text, const std::string& path, const std::string& directory,
                        bool withTools) {
     const auto start = TClock::now();
-    const std::int32_t replaced =
-        text.Replace("the", "these", srReplaceAll | srMatchCase | srEntireScope);
+    std::int32_t replaced = 0;
+    bool refused = false;
+    try {
+        replaced = text.Replace("the", "these", srReplaceAll | srMatchCase | srEntireScope);
+    } catch (const EEditorError&) {  // a full paragraph cannot grow (lines of 1 MB)
+        refused = true;
+    }
     const double seconds = SecondsSince(start);
     std::string json = Head(kBench, "replace_all_the_by_these", path) + Field("seconds", seconds) +
-                       Field("replaced", replaced);
+                       Field("replaced", replaced) + Field("refused", refused ? 1 : 0);
     if (withTools) {
         json += Compared("vim", seconds, BestVimCommand(path, "%s/the/these/g", directory, 1));
     }

@@ -6,7 +6,8 @@
 //   store_bench [--file PATH]... [--sizes MB,MB] [--no-vim] [--keep] [--files-only]
 //
 // Without --file it writes deterministic corpus files of the given sizes (default 10 and
-// 100 MB (10^6 bytes) of ~60-byte lines) to a temporary directory.
+// 100 MB (10^6 bytes) of ~60-byte lines, then the same sizes in lines of 10 KB and of 1 MB)
+// to a temporary directory.
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -43,8 +44,9 @@ struct TOptions {
     bool FilesOnly = false;
 };
 
-// ---- Loading: a line ends at CR (CR LF together); byte 26 ends the file; lines longer
-// than a paragraph continue in further paragraphs.
+// ---- Loading, as the store sees it for the corpus: a line ends at CR (CR LF together);
+// lines longer than a paragraph continue in further paragraphs. (The corpus holds no lone
+// LF and no byte 26; the editor's own reader is timed by the file measurements.)
 
 class TLineReader {
   public:
@@ -71,7 +73,7 @@ void TLineReader::Add(std::string_view part) {
 }
 
 void TLineReader::EndLine() {
-    FStore.AppendLoadedPara(FLine, false);
+    FStore.AppendLoadedPara(FLine, false, leLf);
     FLine.clear();
     ++FLines;
 }
@@ -81,16 +83,11 @@ std::size_t TLineReader::Load(const std::string& path) {
     if (fd < 0) std::exit(2);
     std::vector<char> buffer(64 * 1024);
     bool afterCr = false;
-    bool ended = false;
     ssize_t got = 0;
-    while (!ended && (got = read(fd, buffer.data(), buffer.size())) > 0) {
+    while ((got = read(fd, buffer.data(), buffer.size())) > 0) {
         std::string_view data(buffer.data(), static_cast<std::size_t>(got));
         if (afterCr && data.front() == '\n') data.remove_prefix(1);
         afterCr = false;
-        if (const std::size_t eof = data.find('\x1a'); eof != std::string_view::npos) {
-            data = data.substr(0, eof);
-            ended = true;
-        }
         for (std::size_t cr; (cr = data.find('\r')) != std::string_view::npos;) {
             Add(data.substr(0, cr));
             EndLine();
@@ -374,6 +371,18 @@ int main(int argc, char** argv) {
             .Write(path, static_cast<std::size_t>(megabytes) * 1000000);
         MeasureFileAndOperations(path, options);
         if (!options.Keep) unlink(path.c_str());
+        // The same size in long lines: 10 KB lines, and lines of 1 MB that the store keeps
+        // as paragraphs and their continuations.
+        for (const std::size_t lineBytes : {std::size_t{10000}, std::size_t{1000000}}) {
+            const std::string longPath = std::string(directory) + "/corpus-" +
+                                         std::to_string(megabytes) + "mb-lines-of-" +
+                                         std::to_string(lineBytes / 1000) + "kb.txt";
+            TCorpusWriter(static_cast<std::uint64_t>(megabytes))
+                .WriteLongLines(longPath, static_cast<std::size_t>(megabytes) * 1000000 / lineBytes,
+                                lineBytes);
+            MeasureFileAndOperations(longPath, options);
+            if (!options.Keep) unlink(longPath.c_str());
+        }
     }
     if (!options.Keep) rmdir(directory);
     return 0;

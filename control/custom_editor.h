@@ -65,8 +65,9 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     // ---- The text
     std::int32_t LineCount() const { return FStore->LineCount(); }
     std::int32_t ParaCount() const { return FStore->ParaCount(); }
-    // Characters of the text, counting 2 for every paragraph break.
-    std::int64_t TextLength() const { return FStore->ByteCount(); }
+    // Bytes of the text as its file would hold them, every line end counted as written (1
+    // for an LF).
+    std::int64_t TextLength() const { return FStore->FileBytes(); }
     // Paragraph `para`, valid until the next change. Raises EInvalidLineOrPara outside
     // 1..ParaCount.
     std::string_view GetPara(std::int32_t para);
@@ -470,6 +471,7 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     TPaintContext MakePaintContext(const TRect& clip);
     void PaintRows(TDrawingSurface& surface, const TPaintContext& context);
     void DrawBookmarks(TDrawingSurface& surface, const TPaintContext& context);
+    void DrawContinuationMarks(TDrawingSurface& surface, const TPaintContext& context);
     void DrawLine(TDrawingSurface& surface, const TPaintContext& context, std::int32_t row);
     void DrawRuns(TDrawingSurface& surface, const TPaintContext& context, const TRect& rowRect,
                   std::string_view visible, std::int32_t line);

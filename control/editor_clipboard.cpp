@@ -1,5 +1,6 @@
 // Copy, cut and paste through the platform's clipboard, in its plain-text form: the
-// characters with a carriage return and line feed between paragraphs.
+// characters with a carriage return and line feed between paragraphs (none before a
+// continuation, which is the same line of the file).
 #include <new>
 #include <optional>
 #include <string>
@@ -11,7 +12,8 @@ namespace wendax {
 
 namespace {
 
-// The characters from `from` up to `to`, CR LF after every paragraph but the last.
+// The characters from `from` up to `to`, CR LF after every paragraph but the last and but
+// one that a continuation follows.
 std::string TextBetween(TParaList& store, TParaPos from, TParaPos to) {
     std::size_t size = 0;
     for (std::int32_t para = from.Para; para <= to.Para; ++para) {
@@ -22,12 +24,13 @@ std::string TextBetween(TParaList& store, TParaPos from, TParaPos to) {
     std::string text;
     text.reserve(size);
     for (std::int32_t para = from.Para; para <= to.Para; ++para) {
+        const bool lineBreak = para < to.Para && store.LineEnd(para) != leNone;
         const std::string_view chars = store.ParaText(para);
         const auto first = static_cast<std::size_t>(para == from.Para ? from.Pos - 1 : 0);
         const std::size_t end =
             para == to.Para ? static_cast<std::size_t>(to.Pos - 1) : chars.size();
         text.append(chars.substr(first, end - first));
-        if (para < to.Para) text.append("\r\n");
+        if (lineBreak) text.append("\r\n");
     }
     return text;
 }

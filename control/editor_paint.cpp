@@ -5,9 +5,9 @@
 #include <array>
 
 #include "base/exceptions.h"
+#include "control/custom_editor.h"
 #include "control/marker_glyphs.h"
 #include "control/row_runs.h"
-#include "control/custom_editor.h"
 #include "engine/display_columns.h"
 
 namespace wendax {
@@ -69,6 +69,7 @@ void TOvcCustomEditor::Paint(TDrawingSurface& surface, const TRect& clip) {
     surface.FillRect({0, clip.Top, FLeftMargin, clip.Bottom}, context.Back);
     surface.FillRect({context.Text.Right, clip.Top, context.ClientWidth, clip.Bottom},
                      context.Back);
+    DrawContinuationMarks(surface, context);
     if (FShowBookmarks) DrawBookmarks(surface, context);
     PaintRows(surface, context);
     FRepaintPending = false;
@@ -111,6 +112,31 @@ void TOvcCustomEditor::DrawBookmarks(TDrawingSurface& surface, const TPaintConte
         int y = (row - 1) * FLineHeight;
         if (FLineHeight >= glyphs.Height + 2) y += (FLineHeight - glyphs.Height) / 2;
         surface.DrawBitmap(glyphs, {12 * n, 0, 12 * n + width, glyphs.Height}, {1, y});
+    }
+}
+
+// A hooked arrow in the left margin of the first row of every continuation paragraph: that
+// row goes on the line of the file that the row above began (a line longer than a
+// paragraph holds). Drawn under the bookmark glyphs, in the text colour.
+void TOvcCustomEditor::DrawContinuationMarks(TDrawingSurface& surface,
+                                             const TPaintContext& context) {
+    if (FLeftMargin < 7) return;
+    const int unit = std::max(1, FLineHeight / 14);
+    const int left = 2;
+    const int right = FLeftMargin - 3;
+    const std::int32_t lastWhole = std::min(context.LastRow, FVisibleRows);
+    for (std::int32_t row = context.FirstRow; row <= lastWhole; ++row) {
+        const std::int32_t line = FTopLine + row - 1;
+        if (line > LineCount()) break;
+        const TLineText text = FStore->GetLine(line);
+        if (text.LineInPara != 1 || !FStore->IsContinuation(text.Para)) continue;
+        const int top = (row - 1) * FLineHeight;
+        const int middle = top + FLineHeight / 2;
+        surface.FillRect({left, top + unit, left + unit, middle + unit}, context.Fore);
+        surface.FillRect({left, middle, right, middle + unit}, context.Fore);
+        for (int i = 1; i <= 2 * unit; ++i)  // the arrow's head
+            surface.FillRect({right - i, middle - i, right - i + unit, middle + i + unit},
+                             context.Fore);
     }
 }
 

@@ -57,7 +57,7 @@ void TOvcCustomEditor::AdoptStore(std::unique_ptr<TParaList> store, bool refresh
 }
 
 TEditorErrorCode TOvcCustomEditor::AppendParaTo(TParaList& store, std::string_view text) const {
-    return AppendLine(store, text, FTrimWhiteSpace);
+    return AppendLine(store, text, FTrimWhiteSpace, store.LineEndStyle());
 }
 
 // Paragraphs appended before the last one renumber that one, so every view's positions are

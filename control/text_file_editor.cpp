@@ -1,5 +1,6 @@
 #include "control/text_file_editor.h"
 
+#include "engine/byte_checksum.h"
 #include "engine/text_file_names.h"
 #include "engine/text_file_reader.h"
 #include "engine/text_file_writer.h"
@@ -15,6 +16,12 @@ void TOvcCustomTextFileEditor::SetFileName(std::string_view value) {
     if (value == FFileName) return;
     FIsOpen = false;
     FFileName = NormalizedFileName(value);
+    // A text saved under a new name belongs to the file just written.
+    if (FFileName == FWritten.Name) {
+        SetDiskState(FWritten.Identity, FWritten.Checksum);
+    } else {
+        FDiskIdentity = {};
+    }
 }
 
 void TOvcCustomTextFileEditor::SetIsOpen(bool value) {
@@ -24,7 +31,7 @@ void TOvcCustomTextFileEditor::SetIsOpen(bool value) {
         LoadFromFile(FFileName);
     } else {
         ResetText(true);
-        FLineEnd = leCrLf;
+        FDiskIdentity = {};
     }
 }
 
@@ -33,7 +40,8 @@ void TOvcCustomTextFileEditor::LoadFromFile(const std::string& fileName) {
     FFileName = NormalizedFileName(fileName);
     TBusyCursor busy;
     try {
-        AdoptLoaded(Platform().Files(), FFileName, TrimWhiteSpace());
+        const TLoadedText loaded = AdoptLoaded(Platform().Files(), FFileName, TrimWhiteSpace());
+        SetDiskState(loaded.Identity, loaded.Checksum);
         FIsOpen = true;
     } catch (...) {
         FIsOpen = false;
@@ -44,15 +52,17 @@ void TOvcCustomTextFileEditor::LoadFromFile(const std::string& fileName) {
 void TOvcCustomTextFileEditor::LoadChangedText(TFileSystem& files, const std::string& source) {
     TBusyCursor busy;
     AdoptLoaded(files, source, false);
+    if (!FFileName.empty()) AcceptDiskChange();
     SetModified(true);
 }
 
 // The store takes the text's place only once all of it was read.
-void TOvcCustomTextFileEditor::AdoptLoaded(TFileSystem& files, const std::string& name, bool trim) {
+TLoadedText TOvcCustomTextFileEditor::AdoptLoaded(TFileSystem& files, const std::string& name,
+                                                  bool trim) {
     TLoadedText loaded = ReadTextFile(
         files, name, [this] { return CreateEmptyStore(); }, trim);
     AdoptStore(std::move(loaded.Store), true);
-    FLineEnd = loaded.LineEnd;
+    return loaded;
 }
 
 void TOvcCustomTextFileEditor::SaveToFile(const std::string& fileName) {
@@ -63,14 +73,57 @@ void TOvcCustomTextFileEditor::SaveToFile(const std::string& fileName) {
         backup = BackupFileName(fileName, FBackupExt);
         if (backup == fileName) backup.clear();
     }
-    const auto out = Platform().Files().Replace(fileName);
-    WriteText(*out);
+    TFileSystem& files = Platform().Files();
+    const auto out = files.Replace(fileName);
+    const std::uint64_t checksum = WriteText(*out);
     out->Commit(backup);
     SetModified(false);
+    FWritten = {fileName, files.Identify(fileName), checksum};
+    if (fileName == FFileName) SetDiskState(FWritten.Identity, checksum);
 }
 
-void TOvcCustomTextFileEditor::WriteText(TFileReplacement& out) {
-    WriteTextFile(Store(), out, FLineEnd);
+TDiskChange TOvcCustomTextFileEditor::CheckDisk() {
+    if (FDiskIdentity.Kind == fkMissing || FFileName.empty()) return dcNone;
+    TFileSystem& files = Platform().Files();
+    const TFileIdentity now = files.Identify(FFileName);
+    if (now == FDiskIdentity) return dcNone;
+    if (now.Kind == fkMissing) return dcGone;
+    if (now.Kind == fkRegular && now.Size == FDiskIdentity.Size) {
+        try {
+            if (FileChecksum(files, FFileName) == FDiskChecksum) {
+                FDiskIdentity = now;
+                return dcNone;
+            }
+        } catch (const EInOutError&) {  // unreadable now: changed
+        }
+    }
+    return dcChanged;
+}
+
+void TOvcCustomTextFileEditor::AcceptDiskChange() {
+    TFileSystem& files = Platform().Files();
+    const TFileIdentity now = files.Identify(FFileName);
+    std::uint64_t checksum = 0;
+    try {
+        if (now.Kind == fkRegular) checksum = FileChecksum(files, FFileName);
+    } catch (const EInOutError&) {
+    }
+    SetDiskState(now, checksum);
+}
+
+void TOvcCustomTextFileEditor::ConvertLineEnds(TLineEnd end) {
+    if (ReadOnly() || !Store().ConvertLineEnds(end, CaretParaPos())) return;
+    ShowEdit(true);
+    SetCaretParaPos(CaretParaPos());
+}
+
+void TOvcCustomTextFileEditor::SetDiskState(const TFileIdentity& identity, std::uint64_t checksum) {
+    FDiskIdentity = identity;
+    FDiskChecksum = checksum;
+}
+
+std::uint64_t TOvcCustomTextFileEditor::WriteText(TFileReplacement& out) {
+    return WriteTextFile(Store(), out);
 }
 
 void TOvcCustomTextFileEditor::Attach(TOvcCustomEditor* editor) {
@@ -78,7 +131,7 @@ void TOvcCustomTextFileEditor::Attach(TOvcCustomEditor* editor) {
     TOvcCustomEditor::Attach(editor);
     if (const auto* other = dynamic_cast<TOvcCustomTextFileEditor*>(editor)) {
         FFileName = other->FFileName;
-        FLineEnd = other->FLineEnd;
+        SetDiskState(other->FDiskIdentity, other->FDiskChecksum);
     }
 }
 

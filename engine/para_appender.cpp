@@ -30,13 +30,14 @@ TEditorErrorCode ParaLimitCode(TParaList& store) {
 
 }  // namespace
 
-TEditorErrorCode AppendLine(TParaList& store, std::string_view line, bool trim) {
+TEditorErrorCode AppendLine(TParaList& store, std::string_view line, bool trim, TLineEnd end) {
     const std::int32_t limit = EffectiveLimit(store);
     TEditorErrorCode code = store.CheckLimits(0, 1, static_cast<std::int64_t>(line.size()) + 2);
     while (code == eeOk) {
         const std::size_t piece =
             line.size() > static_cast<std::size_t>(limit) ? PieceLength(line, limit) : line.size();
-        code = store.AppendLoadedPara(line.substr(0, piece), trim);
+        const bool last = piece == line.size();
+        code = store.AppendLoadedPara(line.substr(0, piece), trim && last, last ? end : leNone);
         line.remove_prefix(piece);
         if (code != eeOk || line.empty()) break;
         code = store.CheckLimits(0, 1, static_cast<std::int64_t>(line.size()) + 2);
@@ -52,10 +53,10 @@ std::int32_t TLineAppender::Limit() const {
     return EffectiveLimit(FStore);
 }
 
-TEditorErrorCode TLineAppender::AddLine(std::string_view line) {
-    if (!FLineOpen) return AppendLine(FStore, line, FTrim);
+TEditorErrorCode TLineAppender::AddLine(std::string_view line, TLineEnd end) {
+    if (!FLineOpen) return AppendLine(FStore, line, FTrim, end);
     AddPart(line);
-    return EndLine();
+    return EndLine(end);
 }
 
 void TLineAppender::AddPart(std::string_view part) {
@@ -83,7 +84,7 @@ void TLineAppender::CutPiece() {
     FDeferredBytes = FHasDeferred ? std::max(FDeferredBytes, deferred) : deferred;
     FHasDeferred = true;
     const std::size_t piece = PieceLength(FPending, Limit());
-    FStore.AppendLoadedPara(std::string_view(FPending).substr(0, piece), FTrim);
+    FStore.AppendLoadedPara(std::string_view(FPending).substr(0, piece), false, leNone);
     FLength += static_cast<std::int64_t>(piece);
     FPending.erase(0, piece);
 }
@@ -91,7 +92,7 @@ void TLineAppender::CutPiece() {
 // The pieces already cut failed first when one of their byte tests fails now that the
 // length is known; else a ParaLimit refusal; else the rest goes through the whole-line rule,
 // whose first test is the one this piece would have had.
-TEditorErrorCode TLineAppender::EndLine() {
+TEditorErrorCode TLineAppender::EndLine(TLineEnd end) {
     const std::int64_t length = FLength + static_cast<std::int64_t>(FPending.size());
     TEditorErrorCode code = eeOk;
     if (FHasDeferred && FDeferredBytes + length + 2 > FStore.ByteLimit()) {
@@ -99,7 +100,7 @@ TEditorErrorCode TLineAppender::EndLine() {
     } else if (FParaLimitHit) {
         code = eeTooManyParagraphs;
     } else {
-        code = AppendLine(FStore, FPending, FTrim);
+        code = AppendLine(FStore, FPending, FTrim, end);
     }
     FPending.clear();
     FLength = 0;

@@ -1,8 +1,11 @@
 // Appending lines to a store as paragraphs, as file loading does. A line longer than
 // ParaLengthLimit is cut after the last space or tab among its first ParaLengthLimit
 // characters (after exactly ParaLengthLimit characters when there is none) and goes on in
-// further paragraphs; the limits are tested for one more paragraph and the rest of the
-// line + 2 bytes before each piece. Nothing is recorded for undo and no view is told.
+// further paragraphs, continuations of it: every piece but the last has the line end leNone,
+// the last one the line's own. Only the line's end loses trailing blanks when trimming (a
+// blank where a piece was cut stays). The limits are tested for one more paragraph and the
+// rest of the line + 2 bytes before each piece. Nothing is recorded for undo and no view is
+// told.
 #pragma once
 
 #include <cstdint>
@@ -16,7 +19,7 @@ namespace wendax {
 
 // Appends one whole line before the store's last paragraph, without trailing blanks in
 // each piece when `trim`. Returns the first failure; the pieces appended before it stay.
-TEditorErrorCode AppendLine(TParaList& store, std::string_view line, bool trim);
+TEditorErrorCode AppendLine(TParaList& store, std::string_view line, bool trim, TLineEnd end);
 
 // Appends lines that arrive in parts of any size, holding at most ParaLengthLimit + 1
 // characters plus one part of a line at a time. On success the store ends up as with
@@ -28,11 +31,11 @@ class TLineAppender {
     TLineAppender(TParaList& store, bool trim);
 
     // A whole line of which nothing has arrived yet.
-    TEditorErrorCode AddLine(std::string_view line);
+    TEditorErrorCode AddLine(std::string_view line, TLineEnd end);
     // More characters of the current line.
     void AddPart(std::string_view part);
-    // Ends the current line; returns its failure code.
-    TEditorErrorCode EndLine();
+    // Ends the current line with `end`; returns its failure code.
+    TEditorErrorCode EndLine(TLineEnd end);
     // Whether characters of an unfinished line have arrived.
     bool LineOpen() const { return FLineOpen; }
 

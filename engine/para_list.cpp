@@ -121,17 +121,31 @@ TEditorErrorCode TParaList::CheckLimits(std::int32_t para, std::int32_t newParas
     return eeOk;
 }
 
-TEditorErrorCode TParaList::AppendLoadedPara(std::string_view text, bool trim) {
+TEditorErrorCode TParaList::AppendLoadedPara(std::string_view text, bool trim, TLineEnd end) {
     if (trim) {
         while (!text.empty() && IsBlank(text.back()))
             text.remove_suffix(1);
     }
     if (text.size() > static_cast<std::size_t>(kMaxParaLength)) return eeParagraphTooLong;
     const TParaRef para = CreateWrapped(text);
+    Node(para).SetLineEnd(end);
     LinkBefore(para, FLast);
     SetCache(FFirst, 0, 1, 1, 1);
     CountIn(para, FIndex.BlockCount() - 1);
     return eeOk;
+}
+
+void TParaList::EndLoading(bool finalLineEnd) {
+    if (finalLineEnd || FParaCount == 1) {
+        --FLineEnds[Node(FLast).LineEnd()];
+        Node(FLast).SetLineEnd(LineEndStyle());
+        ++FLineEnds[Node(FLast).LineEnd()];
+        return;
+    }
+    const TParaRef last = FLast;
+    SetCache(FFirst, 0, 1, 1, 1);
+    Unlink(last, FIndex.BlockCount() - 1);
+    FStorage.Destroy(last);
 }
 
 // ---- Helpers shared by the primitives
@@ -203,6 +217,7 @@ void TParaList::Unlink(TParaRef para, std::int32_t block) {
     --FParaCount;
     FLineCount -= node.Lines();
     FByteCount -= node.Length + 2;
+    --FLineEnds[node.LineEnd()];
     TIndexCursor cache{FCacheNode, FCacheBlock};
     FIndex.Unlinked(block, para, next, cache);
     FCacheBlock = cache.Block;

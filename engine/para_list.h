@@ -38,6 +38,7 @@ class TParaCursor {
     // The paragraph under the cursor; 0 once the cursor has left the text.
     std::int32_t Para() const { return FPara; }
     std::string_view Text() const { return FStorage->Text(FStorage->Node(FNode)); }
+    TLineEnd LineEnd() const { return FStorage->Node(FNode).LineEnd(); }
     void Next() { Step(FStorage->Node(FNode).Next, 1); }
     void Prev() { Step(FStorage->Node(FNode).Prev, -1); }
 
@@ -76,8 +77,24 @@ class TParaList final : private THeldParaReleaser {
     // ---- Counters
     std::int32_t ParaCount() const { return FParaCount; }
     std::int32_t LineCount() const { return FLineCount; }
-    // Size of the text written with a two-byte break between paragraphs.
+    // Size of the text written with a two-byte break between paragraphs: what the limits
+    // count.
     std::int64_t ByteCount() const { return FByteCount; }
+    // Size of the text as the file would hold it, with the line end of every paragraph
+    // (an empty last paragraph is not written at all, see text_file_writer.h).
+    std::int64_t FileBytes() const;
+
+    // ---- Line ends. Every paragraph carries the line end written after it (line_end.h);
+    // leNone after a paragraph that is not the last marks the next one as a continuation
+    // of the same line of the file.
+    TLineEnd LineEnd(std::int32_t n);
+    // Whether paragraph n continues the line of the file that paragraph n - 1 began.
+    bool IsContinuation(std::int32_t n) { return n > 1 && LineEnd(n - 1) == leNone; }
+    // The most common of LF, CR LF and CR among the paragraphs (LF, then CR LF, on a tie):
+    // the line end a line break made by an edit takes where there is none to inherit.
+    TLineEnd LineEndStyle() const;
+    // Number of paragraphs with line end `end`.
+    std::int32_t LineEndCount(TLineEnd end) const { return FLineEnds[end]; }
 
     // ---- Settings. Setters ignore unchanged values. Changing the word wrap, or the wrap
     // column or tab size while wrapping, re-wraps every paragraph (busy cursor above 10000
@@ -164,7 +181,11 @@ class TParaList final : private THeldParaReleaser {
     // For loading only: `text` becomes a new paragraph before the last one (the store's
     // empty last paragraph stays last), without trailing blanks when `trim`. Nothing is
     // recorded, no marker moves, no view is told. eeParagraphTooLong above kMaxParaLength.
-    TEditorErrorCode AppendLoadedPara(std::string_view text, bool trim);
+    TEditorErrorCode AppendLoadedPara(std::string_view text, bool trim, TLineEnd end);
+    // For loading only, after the last line: a file without a final line end gives up the
+    // store's empty last paragraph (its last line, with leNone, is the last paragraph);
+    // otherwise the empty last paragraph takes the text's LineEndStyle.
+    void EndLoading(bool finalLineEnd);
 
     // ---- Edit primitives. Each takes the acting view first (may be none). A paragraph that
     // does not exist makes a primitive do nothing and return 0. Limits are tested before
@@ -182,10 +203,18 @@ class TParaList final : private THeldParaReleaser {
     // exist) by `text`. Tests no limit except the paragraph's largest size.
     TEditorErrorCode ReplaceChars(TTextView* view, std::int32_t para, std::int32_t p,
                                   std::int32_t oldCount, std::string_view text);
-    // `text` becomes paragraph `para`; the cache moves to it.
+    // `text` becomes paragraph `para`, with the line end of the paragraph that had that
+    // number (LineEndStyle where that one has none); the cache moves to it.
     TEditorErrorCode InsertParaBefore(TTextView* view, std::int32_t para, std::string_view text);
-    // `text` becomes paragraph para + 1; tests no limit except the largest paragraph size.
+    // `text` becomes paragraph para + 1 and takes paragraph para's line end; paragraph para,
+    // when it had none, gets LineEndStyle. Tests no limit except the largest paragraph size.
     TEditorErrorCode InsertParaAfter(TTextView* view, std::int32_t para, std::string_view text);
+    // Sets the line end after paragraph `para`. Line ends move no position and re-wrap
+    // nothing, so no view is told (the editor repaints after its edits).
+    void SetLineEnd(std::int32_t para, TLineEnd end);
+    // Every paragraph that has a line end gets `end` (one without keeps none): one undo
+    // step, whose undo puts the caret back at `caret`. Returns whether anything changed.
+    bool ConvertLineEnds(TLineEnd end, TParaPos caret);
     // Removes paragraph `para`; the only paragraph is never removed.
     void DeletePara(TTextView* view, std::int32_t para);
     // Line break at p (cut to Length + 1). At p = 1 an empty paragraph is inserted before.
@@ -196,13 +225,15 @@ class TParaList final : private THeldParaReleaser {
     TEditorErrorCode SplitPara(TTextView* view, std::int32_t para, std::int32_t p, bool trim,
                                std::int32_t& indent, std::int32_t indentTabSize);
     // Appends paragraph para + 1 to paragraph `para` at p (raised to Length + 1; beyond the
-    // end the gap is filled with spaces). eeCannotJoin when the result would break a limit.
+    // end the gap is filled with spaces); the result keeps the line end of para + 1.
+    // eeCannotJoin when the result would break a limit.
     TEditorErrorCode JoinParas(TTextView* view, std::int32_t para, std::int32_t p);
     // Deletes from (para1, p1) up to (para2, p2), para1 < para2. One undo group.
     void DeleteRegion(TTextView* view, std::int32_t para1, std::int32_t p1, std::int32_t para2,
                       std::int32_t p2);
     // Inserts `text` (up to its first NUL, if any) at `at`, a new paragraph after every line
-    // feed and after carriage returns ending the text; `at` returns the position after the
+    // feed and after carriage returns ending the text, each taking the line end of the
+    // paragraph the text lands in; `at` returns the position after the
     // inserted text. One undo group when a line ends. Returns the first failure; pieces
     // before it stay inserted.
     TEditorErrorCode InsertText(TTextView* view, TParaPos& at, std::string_view text);
@@ -267,6 +298,7 @@ class TParaList final : private THeldParaReleaser {
         ++FParaCount;
         FLineCount += node.Lines();
         FByteCount += node.Length + 2;
+        ++FLineEnds[node.LineEnd()];
         TIndexCursor cache{FCacheNode, FCacheBlock};
         FIndex.Linked(block, para, cache);
         FCacheBlock = cache.Block;
@@ -280,6 +312,8 @@ class TParaList final : private THeldParaReleaser {
 
     // Replay helpers
     void UndoStep(TTextView* view, const TUndoStep& step);
+    void ReplayLineEnds(const TUndoStep& step, bool undo);
+    void ChangeLineEnd(TParaNode& node, TLineEnd end);
     void RedoStep(TTextView* view, const TUndoStep& step, TParaPos& caret);
 
     // Checks
@@ -300,6 +334,7 @@ class TParaList final : private THeldParaReleaser {
     std::int32_t FCacheLineInPara = 1;
     std::int32_t FParaCount = 1;
     std::int64_t FByteCount = 0;
+    std::int32_t FLineEnds[kLineEndKinds] = {1, 0, 0, 0};  // paragraphs by TLineEnd
     std::int32_t FLineCount = 1;
     std::int32_t FParaLimit = kMaxInt32;
     std::int32_t FByteLimit = kMaxInt32;

@@ -31,6 +31,7 @@ std::string TParaList::CheckList() {
     std::int32_t paras = 0;
     std::int64_t lines = 0;
     std::int64_t bytes = 0;
+    std::int32_t ends[kLineEndKinds] = {};
     TParaRef prev = 0;
     for (TParaRef para = FFirst; para != 0; para = Node(para).Next) {
         ++paras;
@@ -41,6 +42,7 @@ std::string TParaList::CheckList() {
         }
         lines += Node(para).Lines();
         bytes += Node(para).Length;
+        ++ends[Node(para).LineEnd()];
         prev = para;
     }
     if (prev != FLast) return "Last is not the end of the list";
@@ -48,6 +50,8 @@ std::string TParaList::CheckList() {
     if (lines != FLineCount) return "LineCount is not the sum of Lines";
     if (bytes + 2 * std::int64_t{paras - 1} != FByteCount)
         return "ByteCount does not match the text";
+    if (!std::equal(ends, ends + kLineEndKinds, FLineEnds))
+        return "line-end counts do not match the paragraphs";
     return {};
 }
 

@@ -38,8 +38,8 @@ std::string BuildIndent(std::int32_t width, std::int32_t tabSize) {
 //   after:   k: [ head ]                      (blanks dropped when trimming and tail not empty)
 //          k+1: [ indent | tail ]
 //
-// Records: caret (k, p), paragraph k+1 inserted, tail (and blanks) deleted from k, indent
-// inserted, caret (k+1, indent + 1).
+// Records: caret (k, p), paragraph k+1 inserted (with k's line end; k gets the text's style
+// if it had none), tail (and blanks) deleted from k, indent inserted, caret (k+1, indent + 1).
 TEditorErrorCode TParaList::SplitPara(TTextView* view, std::int32_t para, std::int32_t p, bool trim,
                                       std::int32_t& indent, std::int32_t indentTabSize) {
     const TParaRef ref = FindPara(para);
@@ -75,6 +75,8 @@ TEditorErrorCode TParaList::SplitPara(TTextView* view, std::int32_t para, std::i
 //
 //   before:  k: [ text ]            k+1: [ next ]
 //   after:   k: [ text spaces next ]      (spaces fill the gap when p is beyond the end)
+//
+// k takes the line end of k + 1: the line end between them is what goes.
 TEditorErrorCode TParaList::JoinParas(TTextView* view, std::int32_t para, std::int32_t p) {
     const TParaRef ref = FindPara(para);
     if (ref == 0 || Node(ref).Next == 0) return eeOk;
@@ -92,11 +94,15 @@ TEditorErrorCode TParaList::JoinParas(TTextView* view, std::int32_t para, std::i
     const std::string_view next = FStorage.Text(Node(Node(ref).Next));
     const auto d = static_cast<std::int64_t>(next.size());
     if (CheckLimits(para, 0, d + p - 1 - length) != eeOk) return eeCannotJoin;
+    const TLineEnd nextEnd = Node(Node(ref).Next).LineEnd();
     TEditorErrorCode code = eeOk;
     {
         TScopedFlag quiet(FNotifyEnabled, false);
         if (d > 0) code = InsertChars(view, para, p, next);
-        if (code == eeOk) DeletePara(view, para + 1);
+        if (code == eeOk) {
+            DeletePara(view, para + 1);
+            SetLineEnd(para, nextEnd);
+        }
         RecordCaret(para, p);
     }
     if (code != eeOk) return code;

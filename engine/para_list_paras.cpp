@@ -1,6 +1,7 @@
 // The paragraph-level primitives: insert and delete whole paragraphs, and put back a
 // paragraph held by an undo record.
 #include "engine/para_list.h"
+#include "engine/undo_group.h"
 
 namespace wendax {
 
@@ -12,6 +13,7 @@ TEditorErrorCode TParaList::InsertParaBefore(TTextView* view, std::int32_t para,
     if (const TEditorErrorCode code = CheckLimits(0, 1, length + 2)) return code;
     if (length > FParaLengthLimit || length > kMaxParaLength) return eeParagraphTooLong;
     const TParaRef added = CreateWrapped(text);
+    Node(added).SetLineEnd(BreakingLineEnd(Node(next).LineEnd(), LineEndStyle()));
     const std::int32_t firstLine = FCacheLine;
     LinkBefore(added, next);
     SetCache(added, FCacheBlock, para, firstLine, 1);
@@ -29,9 +31,13 @@ TEditorErrorCode TParaList::InsertParaAfter(TTextView* view, std::int32_t para,
     if (prev == 0) return eeOk;
     if (text.size() > static_cast<std::size_t>(kMaxParaLength)) return eeParagraphTooLong;
     const TParaRef added = CreateWrapped(text);
+    const TLineEnd end = Node(prev).LineEnd();
+    Node(added).SetLineEnd(end);
+    TUndoGroup group(*FUndo);
+    const bool modifiedBefore = FModified;
+    if (end == leNone) SetLineEnd(para, LineEndStyle());
     LinkAfter(added, prev);
     CountIn(added, FCacheBlock);
-    const bool modifiedBefore = FModified;
     FModified = true;
     if (!FReplaying) FUndo->AddHeldPara(ukInsertParaAfter, modifiedBefore, para, 1, added);
     Notify(view, {tcParaSplit, para + 1, 0, 1});

@@ -57,6 +57,10 @@ void TParaList::UndoStep(TTextView* view, const TUndoStep& step) {
             ReplaceChars(view, record.Para, record.Pos,
                          static_cast<std::int32_t>(step.NewText().size()), step.OldText());
             break;
+        case ukLineEnd:
+        case ukConvertLineEnds:
+            ReplayLineEnds(step, true);
+            break;
     }
 }
 
@@ -87,6 +91,10 @@ void TParaList::RedoStep(TTextView* view, const TUndoStep& step, TParaPos& caret
             ReplaceChars(view, record.Para, record.Pos,
                          static_cast<std::int32_t>(step.OldText().size()), step.NewText());
             caret.Pos += static_cast<std::int32_t>(step.NewText().size());
+            break;
+        case ukLineEnd:
+        case ukConvertLineEnds:
+            ReplayLineEnds(step, false);
             break;
     }
 }

@@ -2,18 +2,18 @@
 
 namespace wendax {
 
-namespace {
+EFileHasNul::EFileHasNul(std::string name, std::int64_t offset)
+    : EFileRefused(std::move(name), "contains a NUL byte at offset " + std::to_string(offset) +
+                                        "; it is not a text file") {}
 
-std::string WithName(std::string format, const std::string& name) {
-    const std::size_t at = format.find("%s");
-    if (at != std::string::npos) format.replace(at, 2, name);
-    return format;
-}
+EFileTooLarge::EFileTooLarge(std::string name, std::int64_t size, std::int64_t limit)
+    : EFileRefused(std::move(name), "is " + std::to_string(size) +
+                                        " bytes long; the editor holds at most " +
+                                        std::to_string(limit) + " bytes") {}
 
-}  // namespace
-
-EFileHasNul::EFileHasNul(const std::string& name)
-    : EOvcException(WithName(LibraryMessage(lmFileHasNul), name)) {}
+ENotRegularFile::ENotRegularFile(std::string name, const char* kind)
+    : EFileRefused(std::move(name),
+                   std::string("is ") + kind + ", not a file; only files can be opened") {}
 
 EEditorError LoadLimitError(TEditorErrorCode code) {
     const bool ownText =

@@ -8,14 +8,9 @@ std::string NormalizedFileName(std::string_view name) {
 }
 
 std::string BackupFileName(std::string_view name, std::string_view extension) {
-    const std::size_t slash = name.rfind('/');
-    const std::size_t base = slash == std::string_view::npos ? 0 : slash + 1;
-    const std::size_t dot = name.rfind('.');
-    const bool hasExtension = dot != std::string_view::npos && dot > base;
-    std::string backup(name.substr(0, hasExtension ? dot : name.size()));
-    backup += '.';
-    backup += extension;
-    return backup;
+    const std::string suffix = "." + std::string(extension);
+    if (name.size() > suffix.size() && name.ends_with(suffix)) return std::string(name);
+    return std::string(name) + suffix;
 }
 
 }  // namespace wendax

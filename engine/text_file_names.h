@@ -10,9 +10,10 @@ namespace wendax {
 // The name without one trailing "." when it has two or more characters.
 std::string NormalizedFileName(std::string_view name);
 
-// The name of the backup copy of `name`: its extension (from the last "." of its last path
-// component) replaced by "." + `extension`, or that appended when there is none. A dot
-// that begins the last component (".profile") starts no extension.
+// The name of the backup copy of `name`: the whole name followed by "." + `extension`
+// ("main.c" -> "main.c.BAK"), so that files differing only in their extension keep
+// backups of their own. A name that already ends in "." + `extension` is its own backup
+// name: such a file gets no backup.
 std::string BackupFileName(std::string_view name, std::string_view extension);
 
 }  // namespace wendax

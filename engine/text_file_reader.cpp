@@ -1,8 +1,10 @@
 #include "engine/text_file_reader.h"
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
+#include "engine/byte_checksum.h"
 #include "engine/para_appender.h"
 #include "engine/text_file_errors.h"
 
@@ -11,107 +13,130 @@ namespace wendax {
 namespace {
 
 constexpr std::size_t kReadBufferSize = 64 * 1024;
-constexpr char kEndOfFile = '\x1a';
+constexpr std::size_t npos = std::string_view::npos;
 
-// One reading of the file. Until the first CR it is not known which rules apply, so LF ends
-// the lines read so far; a CR decides for the CR rules, and when an LF came before it the
-// file is read again from the start by those rules.
+// One reading of the file, chunk by chunk. A CR at the end of a chunk waits for the next
+// byte to tell CR LF from a lone CR.
 class TTextFileReader {
   public:
-    TTextFileReader(TFileSystem& files, const std::string& name, const TStoreMaker& makeStore,
-                    bool trim)
-        : FFiles(files), FName(name), FMakeStore(makeStore), FTrim(trim) {}
+    TTextFileReader(TParaList& store, bool trim) : FAppender(store, trim) {}
 
-    TLoadedText Read();
+    // Returns whether the last line had a line end (also true for an empty file).
+    bool Read(TFileReader& file, const std::string& name);
+    std::uint64_t Checksum() const { return FChecksum.Value(); }
 
   private:
-    bool ReadPass(bool crLines);
-    bool Decide(std::string_view data);
-    void CrLines(std::string_view data);
-    void LfLines(std::string_view data);
-    void FinishLine(std::string_view lastPart);
+    void Scan(std::string_view data);
+    void EndLine(std::string_view lastPart, TLineEnd end);
 
-    TFileSystem& FFiles;
-    const std::string& FName;
-    const TStoreMaker& FMakeStore;
-    bool FTrim;
+    TLineAppender FAppender;
+    TByteChecksum FChecksum;
     std::vector<char> FBuffer = std::vector<char>(kReadBufferSize);
-    std::unique_ptr<TParaList> FStore;
-    TLineAppender* FAppender = nullptr;  // of the pass under way
-    bool FCrLines = false;
-    bool FSawLf = false;
-    bool FAfterCr = false;  // the last chunk ended with a CR
+    bool FPendingCr = false;  // the last chunk ended with a CR
 };
 
-TLoadedText TTextFileReader::Read() {
-    if (!ReadPass(false)) ReadPass(true);
-    return {std::move(FStore), !FCrLines && FSawLf ? leLf : leCrLf};
-}
-
-// Returns false when the file must be read again by the CR rules.
-bool TTextFileReader::ReadPass(bool crLines) {
-    const std::unique_ptr<TFileReader> file = FFiles.OpenRead(FName);
-    FStore = FMakeStore();
-    TLineAppender appender(*FStore, FTrim);
-    FAppender = &appender;
-    FCrLines = crLines;
-    FSawLf = FAfterCr = false;
+bool TTextFileReader::Read(TFileReader& file, const std::string& name) {
+    std::int64_t offset = 0;
     for (;;) {
-        const std::size_t got = file->Read(FBuffer.data(), FBuffer.size());
+        const std::size_t got = file.Read(FBuffer.data(), FBuffer.size());
         if (got == 0) break;
-        std::string_view data(FBuffer.data(), got);
-        const std::size_t end = data.find(kEndOfFile);
-        data = data.substr(0, end);
-        if (data.find('\0') != std::string_view::npos) throw EFileHasNul(FName);
-        if (!FCrLines && !Decide(data)) return false;
-        FCrLines ? CrLines(data) : LfLines(data);
-        if (end != std::string_view::npos) break;
+        const std::string_view data(FBuffer.data(), got);
+        if (const std::size_t nul = data.find('\0'); nul != npos)
+            throw EFileHasNul(name, offset + static_cast<std::int64_t>(nul));
+        FChecksum.Add(data);
+        Scan(data);
+        offset += static_cast<std::int64_t>(got);
     }
-    if (FAppender->LineOpen()) FinishLine({});
-    return true;
+    if (FPendingCr) {
+        FPendingCr = false;
+        EndLine({}, leCr);
+    }
+    if (!FAppender.LineOpen()) return true;
+    EndLine({}, leNone);
+    return false;
 }
 
-bool TTextFileReader::Decide(std::string_view data) {
-    const std::size_t cr = data.find('\r');
-    if (cr == std::string_view::npos) return true;
-    if (FSawLf || data.substr(0, cr).find('\n') != std::string_view::npos) return false;
-    FCrLines = true;
-    return true;
-}
-
-void TTextFileReader::CrLines(std::string_view data) {
-    if (FAfterCr && !data.empty() && data.front() == '\n') data.remove_prefix(1);
-    FAfterCr = false;
-    for (std::size_t cr; (cr = data.find('\r')) != std::string_view::npos;) {
-        FinishLine(data.substr(0, cr));
-        data.remove_prefix(cr + 1);
-        if (data.empty()) {
-            FAfterCr = true;
-        } else if (data.front() == '\n') {
-            data.remove_prefix(1);
+// The next LF and the next CR are each searched once and kept until passed, so that a file
+// with only one kind of line end is scanned once.
+void TTextFileReader::Scan(std::string_view data) {
+    std::size_t at = 0;
+    if (FPendingCr) {
+        FPendingCr = false;
+        const bool lf = data.front() == '\n';
+        EndLine({}, lf ? leCrLf : leCr);
+        at = lf ? 1 : 0;
+    }
+    std::size_t lf = data.find('\n', at);
+    std::size_t cr = data.find('\r', at);
+    while (lf != npos || cr != npos) {
+        if (lf < cr) {
+            EndLine(data.substr(at, lf - at), leLf);
+            at = lf + 1;
+            lf = data.find('\n', at);
+            continue;
         }
+        const std::string_view line = data.substr(at, cr - at);
+        if (cr + 1 == data.size()) {
+            FAppender.AddPart(line);
+            FPendingCr = true;
+            return;
+        }
+        if (lf == cr + 1) {
+            EndLine(line, leCrLf);
+            at = cr + 2;
+            lf = data.find('\n', at);
+        } else {
+            EndLine(line, leCr);
+            at = cr + 1;
+        }
+        cr = data.find('\r', at);
     }
-    FAppender->AddPart(data);
+    FAppender.AddPart(data.substr(at));
 }
 
-void TTextFileReader::LfLines(std::string_view data) {
-    for (std::size_t lf; (lf = data.find('\n')) != std::string_view::npos;) {
-        FSawLf = true;
-        FinishLine(data.substr(0, lf));
-        data.remove_prefix(lf + 1);
-    }
-    FAppender->AddPart(data);
-}
-
-void TTextFileReader::FinishLine(std::string_view lastPart) {
-    if (const TEditorErrorCode code = FAppender->AddLine(lastPart)) throw LoadLimitError(code);
+void TTextFileReader::EndLine(std::string_view lastPart, TLineEnd end) {
+    if (const TEditorErrorCode code = FAppender.AddLine(lastPart, end)) throw LoadLimitError(code);
 }
 
 }  // namespace
 
+namespace {
+
+// Only regular files are read: a FIFO could wait for ever, a device never end.
+void RefuseKind(const std::string& name, TFileKind kind) {
+    switch (kind) {
+        case fkMissing:
+        case fkRegular:
+            return;
+        case fkDirectory:
+            throw ENotRegularFile(name, "a directory");
+        case fkFifo:
+            throw ENotRegularFile(name, "a FIFO (named pipe)");
+        case fkSocket:
+            throw ENotRegularFile(name, "a socket");
+        case fkDevice:
+            throw ENotRegularFile(name, "a device");
+    }
+}
+
+}  // namespace
+
+// The kind is tested before opening (opening some devices acts on them) and again on the
+// open file, which may have been replaced in between.
 TLoadedText ReadTextFile(TFileSystem& files, const std::string& name, const TStoreMaker& makeStore,
                          bool trim) {
-    return TTextFileReader(files, name, makeStore, trim).Read();
+    RefuseKind(name, files.Identify(name).Kind);
+    const std::unique_ptr<TFileReader> file = files.OpenRead(name);
+    TLoadedText loaded;
+    loaded.Identity = file->Identity();
+    RefuseKind(name, loaded.Identity.Kind);
+    loaded.Store = makeStore();
+    if (loaded.Identity.Size > loaded.Store->ByteLimit())
+        throw EFileTooLarge(name, loaded.Identity.Size, loaded.Store->ByteLimit());
+    TTextFileReader reader(*loaded.Store, trim);
+    loaded.Store->EndLoading(reader.Read(*file, name));
+    loaded.Checksum = reader.Checksum();
+    return loaded;
 }
 
 }  // namespace wendax

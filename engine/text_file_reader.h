@@ -1,17 +1,20 @@
-// Reading a text file into a fresh store: every line becomes a paragraph placed before the
-// store's empty last paragraph, so a file of N lines gives N + 1 paragraphs.
+// Reading a text file into a fresh store: every line becomes a paragraph that remembers how
+// its line ended, placed before the store's empty last paragraph, so a file of N lines
+// ending with a line end gives N + 1 paragraphs, the last one empty (and not written back).
+// A file whose last line has no line end gives N paragraphs, the last one with leNone.
 //
-// Line ends: a file that holds LF bytes and no CR at all is read with LF ending its lines
-// (leLf); any other file by the CR rules (leCrLf, see line_end.h). The first byte 26 ends
-// the file and the bytes after it are not looked at; the end of the file ends the last line
-// even without a line end. Lines go through the paragraph-append rules (para_appender.h).
+// A line ends at a line feed (leLf), a carriage return followed by a line feed (leCrLf) or
+// a carriage return followed by anything else (leCr). Every other byte, byte 26 among them,
+// is a character of its line; a NUL byte refuses the file. Lines go through the
+// paragraph-append rules (para_appender.h): a line longer than a paragraph continues in
+// further paragraphs.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 
-#include "engine/line_end.h"
 #include "engine/para_list.h"
 #include "platform/file_system.h"
 
@@ -22,12 +25,14 @@ using TStoreMaker = std::function<std::unique_ptr<TParaList>()>;
 
 struct TLoadedText {
     std::unique_ptr<TParaList> Store;
-    TLineEnd LineEnd = leCrLf;
+    TFileIdentity Identity;      // of the file read, as it was opened
+    std::uint64_t Checksum = 0;  // TByteChecksum of the bytes read
 };
 
-// Reads the file `name` into a store made by `makeStore`, without trailing blanks on each
-// paragraph when `trim`. Raises EInOutError (the file cannot be opened or read),
-// EFileHasNul, LoadLimitError's EEditorError or EOutOfMemory; nothing is kept then.
+// Reads the file `name` into a store made by `makeStore`, without trailing blanks at the
+// end of each line when `trim`. Raises EInOutError (the file cannot be opened or read),
+// ENotRegularFile and EFileTooLarge (refused before reading), EFileHasNul, LoadLimitError's
+// EEditorError or EOutOfMemory; nothing is kept then.
 TLoadedText ReadTextFile(TFileSystem& files, const std::string& name, const TStoreMaker& makeStore,
                          bool trim);
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "engine/byte_checksum.h"
+
 namespace wendax {
 
 namespace {
@@ -9,22 +11,25 @@ constexpr std::size_t kWriteBlock = 64 * 1024;
 }
 
 // Paragraphs are gathered into blocks, so that the output sees few large writes.
-void WriteTextFile(TParaList& store, TFileReplacement& out, TLineEnd lineEnd) {
-    const std::string_view end = LineEndBytes(lineEnd);
+std::uint64_t WriteTextFile(TParaList& store, TFileReplacement& out) {
+    TByteChecksum checksum;
     const std::int32_t count = store.ParaCount();
     std::string block;
-    block.reserve(kWriteBlock + kMaxParaLength + end.size());
+    block.reserve(kWriteBlock + kMaxParaLength + 2);
     for (TParaCursor para = store.CursorAt(1); para.Para() != 0; para.Next()) {
         const std::string_view text = para.Text();
         if (para.Para() == count && text.empty()) break;
         block.append(text);
-        block.append(end);
+        block.append(LineEndBytes(para.LineEnd()));
         if (block.size() >= kWriteBlock) {
+            checksum.Add(block);
             out.Write(block);
             block.clear();
         }
     }
+    checksum.Add(block);
     if (!block.empty()) out.Write(block);
+    return checksum.Value();
 }
 
 }  // namespace wendax

@@ -296,7 +296,7 @@ std::string_view TUndoBuffer::CheckInvariants() const {
         if (offset + kUndoHeaderBytes > FSize) return "undo record outside the block";
         const TUndoRecord record = At(offset);
         if (record.PrevSize != previous) return "undo record PrevSize chain broken";
-        if (record.Kind > ukReplaceText) return "undo record of unknown kind";
+        if (record.Kind > kLastUndoKind) return "undo record of unknown kind";
         if (i + 1 == FUndoCount && offset != FCurrent)
             return "Current is not the newest undo record";
         previous = record.Space();

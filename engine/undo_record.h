@@ -11,6 +11,7 @@
 //   16 payload
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -24,11 +25,17 @@ enum TUndoKind : std::uint8_t {
     ukDeleteText = 4,        // the deleted characters
     ukDeletePara = 5,        // reference to the removed paragraph
     ukReplaceText = 6,       // old characters, NUL, new characters, NUL
+    ukLineEnd = 7,           // old and new line end of the paragraph, one byte each
+    ukConvertLineEnds = 8,   // new line end, then the old line ends of all paragraphs as runs
 };
+
+inline constexpr TUndoKind kLastUndoKind = ukConvertLineEnds;
 
 inline constexpr std::uint16_t kUndoHeaderBytes = 16;
 // Payload of a record that refers to a paragraph.
 inline constexpr std::uint16_t kHeldParaBytes = 4;
+// The largest payload a record can have.
+inline constexpr std::size_t kMaxUndoPayload = 0xFFFF - kUndoHeaderBytes;
 
 struct TUndoRecord {
     std::uint16_t PrevSize = 0;

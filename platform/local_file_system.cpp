@@ -17,9 +17,25 @@ namespace wendax {
 
 namespace {
 
+TFileIdentity IdentityOf(const struct stat& info) {
+    TFileIdentity identity;
+    identity.Kind = S_ISREG(info.st_mode)    ? fkRegular
+                    : S_ISDIR(info.st_mode)  ? fkDirectory
+                    : S_ISFIFO(info.st_mode) ? fkFifo
+                    : S_ISSOCK(info.st_mode) ? fkSocket
+                                             : fkDevice;
+    identity.Size = static_cast<std::int64_t>(info.st_size);
+    identity.ModifiedNs =
+        static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    identity.Device = static_cast<std::uint64_t>(info.st_dev);
+    identity.Inode = static_cast<std::uint64_t>(info.st_ino);
+    return identity;
+}
+
 class TLocalReader final : public TFileReader {
   public:
-    TLocalReader(int fd, std::string name) : FFd(fd), FName(std::move(name)) {}
+    TLocalReader(int fd, std::string name, const TFileIdentity& identity)
+        : FFd(fd), FName(std::move(name)), FIdentity(identity) {}
     ~TLocalReader() override { close(FFd); }
 
     std::size_t Read(char* buffer, std::size_t size) override {
@@ -30,22 +46,33 @@ class TLocalReader final : public TFileReader {
         }
     }
 
+    TFileIdentity Identity() const override { return FIdentity; }
+
   private:
     int FFd;
     std::string FName;
+    TFileIdentity FIdentity;
 };
 
 class TLocalFileSystem final : public TFileSystem {
   public:
+    // O_NONBLOCK keeps the open of a FIFO from waiting for a writer; it is cleared again
+    // for a regular file.
     std::unique_ptr<TFileReader> OpenRead(const std::string& name) override {
-        const int fd = open(name.c_str(), O_RDONLY | O_CLOEXEC);
+        const int fd = open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         if (fd < 0) FailFileCall("Cannot open", name, errno);
         struct stat info {};
-        if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
+        if (fstat(fd, &info) != 0) {
+            const int error = errno;
+            close(fd);
+            FailFileCall("Cannot open", name, error);
+        }
+        if (S_ISDIR(info.st_mode)) {
             close(fd);
             FailFileCall("Cannot open", name, EISDIR);
         }
-        return std::make_unique<TLocalReader>(fd, name);
+        if (S_ISREG(info.st_mode)) fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        return std::make_unique<TLocalReader>(fd, name, IdentityOf(info));
     }
 
     // Renames a new file over the old one when the result is the same file with new bytes,
@@ -62,6 +89,12 @@ class TLocalFileSystem final : public TFileSystem {
     bool Exists(const std::string& name) override {
         struct stat info {};
         return stat(name.c_str(), &info) == 0;
+    }
+
+    TFileIdentity Identify(const std::string& name) override {
+        struct stat info {};
+        if (stat(name.c_str(), &info) != 0) return {};
+        return IdentityOf(info);
     }
 };
 

@@ -22,6 +22,7 @@ TEditCommands::TEditCommands(TMainMenu& menu, TActiveWindow activeWindow)
     Connect("MI_EditDelete", &TEditCommands::Delete);
     Connect("MI_EditSelectAll", &TEditCommands::SelectAll);
     Connect("MI_EditTimeDate", &TEditCommands::TimeDate);
+    Connect("MI_EditLineEnds", &TEditCommands::LineEnds);
 }
 
 void TEditCommands::Connect(const char* item, void (TEditCommands::*command)()) {
@@ -51,6 +52,7 @@ void TEditCommands::UpdateMenu() {
     Enable("MI_EditDelete", hasText);
     Enable("MI_EditSelectAll", hasText);
     Enable("MI_EditTimeDate", window != nullptr);
+    Enable("MI_EditLineEnds", window != nullptr);
 }
 
 void TEditCommands::Undo() {
@@ -86,6 +88,10 @@ void TEditCommands::SelectAll() {
 void TEditCommands::TimeDate() {
     if (TEditorWindow* window = FActiveWindow())
         window->ActiveEditor().InsertString(TimeDateText(FClock()));
+}
+
+void TEditCommands::LineEnds() {
+    if (TEditorWindow* window = FActiveWindow()) window->ActiveEditor().ToggleLineEnds();
 }
 
 std::string TimeDateText(const QDateTime& time) {

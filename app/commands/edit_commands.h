@@ -1,5 +1,6 @@
 // The Edit menu's commands on the active pane of the active editor window: undo, redo,
-// cut, copy, paste, delete, select all and time/date, with their enabling.
+// cut, copy, paste, delete, select all, time/date and the line-end conversion, with their
+// enabling.
 #pragma once
 
 #include <QDateTime>
@@ -26,7 +27,7 @@ class TEditCommands : public QObject {
 
     // Undo and Redo as the pane can, Cut and Copy while something is highlighted, Paste
     // while the clipboard holds text, Delete and Select All while the file has text,
-    // Time/Date with any window; all disabled without a window.
+    // Time/Date and Line ends with any window; all disabled without a window.
     void UpdateMenu();
 
     void Undo();
@@ -37,6 +38,7 @@ class TEditCommands : public QObject {
     void Delete();
     void SelectAll();
     void TimeDate();
+    void LineEnds();
 
   private:
     void Connect(const char* item, void (TEditCommands::*command)());

@@ -28,10 +28,15 @@ QStringList LocalFiles(const QMimeData* data) {
 }  // namespace
 
 bool TFM_Main::OpenEditorWindow(const QString& fileName, bool isNew) {
-    const bool opened =
-        FEditorWindows != nullptr && FEditorWindows->CreateEditorWindow(*FMdiArea, fileName, isNew);
-    if (!opened)
-        ShowMessage(FDialogs, mkWarning, QStringLiteral("Unable to open file ") + fileName);
+    QString refusal;
+    const bool opened = FEditorWindows != nullptr &&
+                        FEditorWindows->CreateEditorWindow(*FMdiArea, fileName, isNew, refusal);
+    if (!opened) {
+        ShowMessage(
+            FDialogs, mkWarning,
+            QStringLiteral("Unable to open file ") + fileName +
+                (refusal.isEmpty() ? QString() : QString(QStringLiteral(": it ") + refusal)));
+    }
     // Whatever the load's result: after a failure the one window left is maximised too.
     QMdiSubWindow* current = FMdiArea->currentSubWindow();
     if (FMdiArea->subWindowList().size() == 1 && FSettings.MaxEditor && current != nullptr)

@@ -80,7 +80,17 @@ void TFM_Main::FileSaveAll() {
     }
 }
 
+// A file that another program changed since it was read is overwritten only when the user
+// says so.
 bool TFM_Main::WriteFile(TEditorPane& editor, const std::string& fileName) {
+    if (fileName == editor.FileName() && editor.TakeDiskChange() &&
+        FDialogs.Choose(TChoiceRequest{
+            mkWarning,
+            FromFileName(fileName) +
+                QStringLiteral(" has been changed by another program since it was opened. "
+                               "Save anyway?"),
+            {QStringLiteral("Save"), QStringLiteral("Cancel")}}) != 0)
+        return false;
     try {
         editor.SaveToFile(fileName);
         return true;

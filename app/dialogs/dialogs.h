@@ -31,6 +31,14 @@ struct TMessageRequest {
     QList<QPair<TMessageButton, QString>> ButtonTexts = {};
 };
 
+// A message box whose buttons carry their own texts ("Reload", "Keep"); the first button is
+// the default.
+struct TChoiceRequest {
+    TMessageKind Kind = mkConfirmation;
+    QString Text;
+    QStringList Buttons;
+};
+
 // The open dialog always takes existing files, several at a time, and shows no
 // read-only box; the save dialog asks before overwriting.
 struct TFileDialogRequest {
@@ -51,6 +59,8 @@ class TDialogs {
     virtual ~TDialogs() = default;
 
     virtual TModalResult Message(const TMessageRequest& request) = 0;
+    // The index of the button pressed; -1 when the box was closed without one.
+    virtual int Choose(const TChoiceRequest& request) = 0;
     // The chosen files in the dialog's order; nothing when cancelled.
     virtual std::optional<QStringList> OpenFiles(const TFileDialogRequest& request) = 0;
     virtual std::optional<QString> SaveFile(const TFileDialogRequest& request) = 0;

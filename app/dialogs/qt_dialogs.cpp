@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPushButton>
 
 #include "app/dialogs/program_dialog.h"
 
@@ -64,6 +65,17 @@ constexpr const char* kPageRangeControls[] = {
     "printRange", "from", "to", "pagesRadioButton", "pagesLineEdit", "printCurrentPage"};
 
 }  // namespace
+
+int TQtDialogs::Choose(const TChoiceRequest& request) {
+    QMessageBox box(IconOf(request.Kind), MessageCaption(request.Kind), request.Text,
+                    QMessageBox::NoButton, FParent);
+    QList<QAbstractButton*> buttons;
+    for (const QString& text : request.Buttons)
+        buttons << box.addButton(text, QMessageBox::AcceptRole);
+    if (!buttons.isEmpty()) box.setDefaultButton(static_cast<QPushButton*>(buttons.front()));
+    box.exec();
+    return static_cast<int>(buttons.indexOf(box.clickedButton()));
+}
 
 TModalResult TQtDialogs::Message(const TMessageRequest& request) {
     const QString caption =

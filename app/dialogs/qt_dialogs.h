@@ -14,6 +14,7 @@ class TQtDialogs : public TDialogs {
     void SetParent(QWidget* parent) { FParent = parent; }
 
     TModalResult Message(const TMessageRequest& request) override;
+    int Choose(const TChoiceRequest& request) override;
     std::optional<QStringList> OpenFiles(const TFileDialogRequest& request) override;
     std::optional<QString> SaveFile(const TFileDialogRequest& request) override;
     std::optional<QString> ChooseDirectory(const QString& initialDir) override;

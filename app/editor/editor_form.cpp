@@ -7,6 +7,7 @@
 
 #include "app/commands/file_names.h"
 #include "app/dialogs/dialogs.h"
+#include "app/editor/disk_watch.h"
 #include "app/editor/editor_error_texts.h"
 #include "app/editor/recovery_journal.h"
 #include "app/editor/recovery_keeper.h"
@@ -67,6 +68,7 @@ TFM_Editor::TFM_Editor(TFM_Main& main)
         FRecovery = std::make_unique<TRecoveryKeeper>(editor1, main.Recovery());
         FEditor1->OnSaved = [this] { FRecovery->TextTouched(); };
     }
+    FDiskWatch = new TDiskWatch(editor1, *this, FMain.Dialogs(), [this] { ReloadChanged(); });
     FPopupMenu = BuildPopupMenu();
     FLastClientHeight = height();
     ApplySettingsTo(editor1, FMain.Settings());
@@ -124,6 +126,7 @@ void TFM_Editor::Open(const std::string& fileName, bool isNew) {
     TOvcTextFileEditor& editor1 = FEditor1->Editor();
     editor1.SetFileName(fileName);
     editor1.SetIsOpen(!isNew);
+    FDiskWatch->Follow();
 }
 
 void TFM_Editor::Recover(const std::string& fileName, const TJournal& journal) {
@@ -172,6 +175,7 @@ void TFM_Editor::ApplySettingsTo(TOvcTextFileEditor& editor, const TSettings& se
 void TFM_Editor::SetFileName(const std::string& fileName) {
     FEditor1->Editor().SetFileName(fileName);
     SetCaption(FromFileName(fileName));
+    FDiskWatch->Follow();
 }
 
 // Editor1 reads its file into a new text; the upper pane then joins that text, so both
@@ -182,6 +186,14 @@ void TFM_Editor::Revert() {
     editor1.LoadFromFile(fileName);
     if (FSecondEditor) FSecondEditor->Editor().Attach(&editor1);
     if (FRecovery) FRecovery->TextTouched();
+}
+
+void TFM_Editor::ReloadChanged() {
+    try {
+        Revert();
+    } catch (const std::exception& failure) {
+        ShowMessage(FMain.Dialogs(), mkError, QString::fromLocal8Bit(failure.what()));
+    }
 }
 
 bool TFM_Editor::CloseQuery() {

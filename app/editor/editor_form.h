@@ -1,7 +1,8 @@
 // An editor window: an MDI child that edits one text file in Editor1. It can be split into
 // two panes that show the same text (Editor1 below, SecondEditor above, a bar between them
-// that the user drags), asks before a modified file is closed, shows the editor's errors
-// and reports every status change of its editors to the main window.
+// that the user drags), asks before a modified file is closed, shows the editor's errors,
+// reports every status change of its editors to the main window and reports changes of
+// its file by other programs (TDiskWatch).
 #pragma once
 
 #include <QWidget>
@@ -15,6 +16,7 @@ class QMenu;
 
 namespace wendax {
 
+class TDiskWatch;
 class TFM_Main;
 class TRecoveryKeeper;
 class TSplitterBar;
@@ -65,6 +67,7 @@ class TFM_Editor : public QWidget, public TEditorWindow {
     QMenu& PopupMenu() const { return *FPopupMenu; }
     // The keeper of the text's recovery journal, or nullptr when journals are not kept.
     TRecoveryKeeper* Recovery() const { return FRecovery.get(); }
+    TDiskWatch& DiskWatch() const { return *FDiskWatch; }
     // Client height when the window was made or last resized.
     int LastClientHeight() const { return FLastClientHeight; }
 
@@ -95,6 +98,7 @@ class TFM_Editor : public QWidget, public TEditorWindow {
     void ConnectPane(THostedEditor& pane);
     void ApplySettingsTo(TOvcTextFileEditor& editor, const TSettings& settings);
     void ShowError(std::uint16_t code);
+    void ReloadChanged();
     QMenu* BuildPopupMenu();
     void ShowPopupMenu(THostedEditor& pane, QPoint at);
     void CloseFromPopup();
@@ -113,6 +117,7 @@ class TFM_Editor : public QWidget, public TEditorWindow {
     std::unique_ptr<TRecoveryKeeper> FRecovery;    // goes before Editor1
     TSplitterBar* FSplitter = nullptr;             // only while split
     QMenu* FPopupMenu = nullptr;                   // Z_PopupMenu
+    TDiskWatch* FDiskWatch = nullptr;              // a child of this window
     int FEditor1Height = 0;                        // while split
     int FLastClientHeight = 0;
     bool FDragging = false;

@@ -24,8 +24,13 @@ class TEditorPane {
     virtual bool Modified() const = 0;
     virtual bool InsertMode() const = 0;
     virtual int LineCount() const = 0;
-    // Characters of the text, counting 2 for every paragraph break.
+    // Bytes of the text as its file holds them, every line end counted as written.
     virtual int TextLength() const = 0;
+    // The text's most common line end: "LF", "CR LF" or "CR".
+    virtual std::string LineEnds() const = 0;
+    // Converts every line end of the text to CR LF when they are mostly LF, else to LF,
+    // as one step of the history. Nothing for a read-only text.
+    virtual void ToggleLineEnds() = 0;
     virtual bool CanUndo() const = 0;
     virtual bool CanRedo() const = 0;
     // False when nothing is highlighted, leaving the outputs alone; otherwise the first
@@ -56,6 +61,10 @@ class TEditorPane {
     // an exception carrying its message and leaves the file, the text and Modified as
     // they were.
     virtual void SaveToFile(const std::string& fileName) = 0;
+    // Whether FileName on disk holds other bytes than the text was read from or last
+    // saved as (a file rewritten with the same bytes has not changed; one that is gone
+    // has, once it is there again). The change is then known and reported no more.
+    virtual bool TakeDiskChange() = 0;
 
     // Display line `line` (1..LineCount) with its tabs expanded to spaces.
     virtual std::string GetPrintableLine(int line) const = 0;

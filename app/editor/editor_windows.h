@@ -18,8 +18,11 @@ class TEditorWindows {
 
     // Creates an editor window in `area`, captioned `fileName`, and activates it; with
     // `isNew` it starts with an empty text, otherwise it loads the file. False when
-    // loading failed; that window is then closed again and nothing is reported.
-    virtual bool CreateEditorWindow(QMdiArea& area, const QString& fileName, bool isNew) = 0;
+    // loading failed; that window is then closed again and nothing is reported. `refusal`
+    // receives why a file was refused as no text file ("contains a NUL byte at offset 3;
+    // it is not a text file"; words that follow "it"), and stays empty on other failures.
+    virtual bool CreateEditorWindow(QMdiArea& area, const QString& fileName, bool isNew,
+                                    QString& refusal) = 0;
 
     // Asks whether `window` may close (a modified file asks the user) without closing it.
     virtual bool CloseQuery(QMdiSubWindow& window) = 0;

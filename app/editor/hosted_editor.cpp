@@ -48,6 +48,21 @@ int THostedEditor::TextLength() const {
                                                     : static_cast<int>(length);
 }
 
+std::string THostedEditor::LineEnds() const {
+    switch (FEditor->Store().LineEndStyle()) {
+        case leCrLf:
+            return "CR LF";
+        case leCr:
+            return "CR";
+        default:
+            return "LF";
+    }
+}
+
+void THostedEditor::ToggleLineEnds() {
+    FEditor->ConvertLineEnds(FEditor->Store().LineEndStyle() == leLf ? leCrLf : leLf);
+}
+
 bool THostedEditor::CanUndo() const {
     return FEditor->CanUndo();
 }
@@ -109,6 +124,12 @@ std::string THostedEditor::FileName() const {
 void THostedEditor::SaveToFile(const std::string& fileName) {
     FEditor->SaveToFile(fileName);
     if (OnSaved) OnSaved();
+}
+
+bool THostedEditor::TakeDiskChange() {
+    if (FEditor->CheckDisk() != dcChanged) return false;
+    FEditor->AcceptDiskChange();
+    return true;
 }
 
 std::string THostedEditor::GetPrintableLine(int line) const {

@@ -36,6 +36,8 @@ class THostedEditor : public TEditorPane {
     bool InsertMode() const override;
     int LineCount() const override;
     int TextLength() const override;
+    std::string LineEnds() const override;
+    void ToggleLineEnds() override;
     bool CanUndo() const override;
     bool CanRedo() const override;
     bool GetSelection(int& line1, int& col1, int& line2, int& col2) const override;
@@ -52,6 +54,7 @@ class THostedEditor : public TEditorPane {
                 TEditorSearchOptions options) override;
     std::string FileName() const override;
     void SaveToFile(const std::string& fileName) override;
+    bool TakeDiskChange() override;
     std::string GetPrintableLine(int line) const override;
     int PrintableColumn(int line, int col) const override;
 

@@ -9,6 +9,7 @@
 #include "app/editor/editor_form.h"
 #include "app/editor/recovery_journal.h"
 #include "app/frame/main_window.h"
+#include "engine/text_file_errors.h"
 
 namespace wendax {
 namespace {
@@ -34,10 +35,15 @@ void DropEditorWindow(QMdiArea& area, TFM_Editor& form) {
 }  // namespace
 
 // Any failure of loading closes the window again without asking: its text is unchanged.
-bool TMdiEditorWindows::CreateEditorWindow(QMdiArea& area, const QString& fileName, bool isNew) {
+bool TMdiEditorWindows::CreateEditorWindow(QMdiArea& area, const QString& fileName, bool isNew,
+                                           QString& refusal) {
     TFM_Editor& form = AddEditorWindow(FMain, area, fileName);
     try {
         form.Open(ToFileName(fileName), isNew);
+    } catch (const EFileRefused& failure) {
+        refusal = QString::fromLocal8Bit(failure.what());
+        DropEditorWindow(area, form);
+        return false;
     } catch (...) {
         DropEditorWindow(area, form);
         return false;

@@ -14,7 +14,8 @@ class TMdiEditorWindows : public TEditorWindows {
     explicit TMdiEditorWindows(TFM_Main& main) : FMain(main) {}
 
     // The window is shown and active before its file loads.
-    bool CreateEditorWindow(QMdiArea& area, const QString& fileName, bool isNew) override;
+    bool CreateEditorWindow(QMdiArea& area, const QString& fileName, bool isNew,
+                            QString& refusal) override;
     bool CloseQuery(QMdiSubWindow& window) override;
     TEditorWindow* WindowOf(QMdiSubWindow& window) override;
     // Each journal of a program that no longer runs is offered: "Recover unsaved changes of

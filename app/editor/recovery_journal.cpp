@@ -192,7 +192,10 @@ void SyncFolderOf(const std::string& path) {
 
 class TJournalTextReader final : public TFileReader {
   public:
-    TJournalTextReader(int fd, std::uint64_t length) : FFd(fd), FLeft(length) {}
+    TJournalTextReader(int fd, std::uint64_t length) : FFd(fd), FLeft(length) {
+        FIdentity.Kind = fkRegular;
+        FIdentity.Size = static_cast<std::int64_t>(length);
+    }
     ~TJournalTextReader() override { close(FFd); }
 
     std::size_t Read(char* buffer, std::size_t size) override {
@@ -207,9 +210,13 @@ class TJournalTextReader final : public TFileReader {
         }
     }
 
+    // The text as a regular file of its own length.
+    TFileIdentity Identity() const override { return FIdentity; }
+
   private:
     int FFd;
     std::uint64_t FLeft;
+    TFileIdentity FIdentity;
 };
 
 // Reads exactly `size` bytes at `offset`; false when the file holds fewer.
@@ -420,6 +427,13 @@ std::unique_ptr<TFileReplacement> TJournalTextFiles::Replace(const std::string& 
 
 bool TJournalTextFiles::Exists(const std::string& /*name*/) {
     return true;
+}
+
+TFileIdentity TJournalTextFiles::Identify(const std::string& /*name*/) {
+    TFileIdentity identity;
+    identity.Kind = fkRegular;
+    identity.Size = static_cast<std::int64_t>(FJournal.TextLength);
+    return identity;
 }
 
 std::vector<TJournal> StaleJournals(const std::string& folder) {

@@ -118,6 +118,7 @@ class TJournalTextFiles final : public TFileSystem {
     std::unique_ptr<TFileReader> OpenRead(const std::string& name) override;
     std::unique_ptr<TFileReplacement> Replace(const std::string& name) override;
     bool Exists(const std::string& name) override;
+    TFileIdentity Identify(const std::string& name) override;
 
   private:
     TJournal FJournal;

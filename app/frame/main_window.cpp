@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
+#include <iterator>
 
 #include <QToolButton>
 #include <QWindow>
@@ -199,7 +200,7 @@ void TFM_Main::ShowPanels() {
     const bool panels[] = {FSettings.PositionVisible, FSettings.ModifiedVisible,
                            FSettings.ModeVisible, FSettings.LineCountVisible,
                            FSettings.CharCountVisible};
-    for (int i = 0; i < kStatusPanels; ++i)
+    for (int i = 0; i < static_cast<int>(std::size(panels)); ++i)
         FStatusPanels->Panel(static_cast<TStatusPanel>(i)).setVisible(panels[i]);
     FPopupHints->SetEnabled(FSettings.FloatingHints);
 }
@@ -376,7 +377,7 @@ void TFM_Main::CollectVisibility() {
     bool* panels[] = {&FSettings.PositionVisible, &FSettings.ModifiedVisible,
                       &FSettings.ModeVisible, &FSettings.LineCountVisible,
                       &FSettings.CharCountVisible};
-    for (int i = 0; i < kStatusPanels; ++i)
+    for (int i = 0; i < static_cast<int>(std::size(panels)); ++i)
         *panels[i] = !FStatusPanels->Panel(static_cast<TStatusPanel>(i)).isHidden();
     FSettings.FloatingHints = FPopupHints->Enabled();
 }

@@ -50,6 +50,8 @@ TMenuRow EditMenu() {
             {"MI_N05", nullptr},
             {"MI_EditSelectAll", "&Select All", "Ctrl+A", "Select all text"},
             {"MI_EditTimeDate", "Ti&me/Date", "F5", "Insert time and date at cursor"},
+            {"MI_EditLineEnds", "Line ends: LF / CR LF", "",
+             "End every line with CR LF, or with LF when they end with CR LF"},
         }};
 }
 

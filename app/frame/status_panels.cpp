@@ -23,6 +23,7 @@ constexpr TPanelRow kPanelRows[kStatusPanels] = {
     {"PL_Mode", 60, "|Insert or overwrite mode"},
     {"PL_LineCount", 90, "|Total lines in file"},
     {"PL_CharCount", 90, "|Total characters in file"},
+    {"PL_LineEnds", 50, "|How the lines of the file end"},
 };
 
 constexpr int kBorder = 1;  // the status line's border around the panels
@@ -38,7 +39,8 @@ std::array<QString, kStatusPanels> StatusTexts(const TEditorPane* editor) {
             editor->Modified() ? QStringLiteral("Modified") : QString(),
             editor->InsertMode() ? QStringLiteral("Insert") : QStringLiteral("Overwrite"),
             QStringLiteral("Lines: %1").arg(editor->LineCount()),
-            QStringLiteral("Chars: %1").arg(editor->TextLength())};
+            QStringLiteral("Chars: %1").arg(editor->TextLength()),
+            QString::fromStdString(editor->LineEnds())};
 }
 
 // The panels stand in a row of their own over the status line, inside its border: the
@@ -63,6 +65,9 @@ TStatusPanels::TStatusPanels(QStatusBar& statusLine, QLabel& hintPanel, std::fun
         row->addWidget(panel);
         FPanels[i] = panel;
     }
+    // The line-end panel is shown only while there is a text: without one the frame keeps
+    // the smallest width it had without it.
+    FPanels[spLineEnds]->hide();
     hintPanel.setParent(FRow);
     row->addWidget(&hintPanel, 1);
     FRow->setGeometry(statusLine.rect());
@@ -88,6 +93,7 @@ void TStatusPanels::Update(const TEditorPane* editor) {
     const auto texts = StatusTexts(editor);
     for (int i = 0; i < kStatusPanels; ++i)
         FPanels[i]->setText(texts[i]);
+    FPanels[spLineEnds]->setVisible(editor != nullptr);
     FPanels[spPosition]->repaint();
 }
 

@@ -1,5 +1,5 @@
-// The status line's five information panels (position, modified, mode, line count,
-// character count) ahead of the hint panel, and its pop-up menu. A hidden panel leaves
+// The status line's six information panels (position, modified, mode, line count,
+// character count, line ends) ahead of the hint panel, and its pop-up menu. A hidden panel leaves
 // no gap.
 #pragma once
 
@@ -16,8 +16,8 @@ namespace wendax {
 
 class TEditorPane;
 
-enum TStatusPanel { spPosition, spModified, spMode, spLineCount, spCharCount };
-inline constexpr int kStatusPanels = 5;
+enum TStatusPanel { spPosition, spModified, spMode, spLineCount, spCharCount, spLineEnds };
+inline constexpr int kStatusPanels = 6;
 
 // The panel texts for the active pane, or all empty without one.
 std::array<QString, kStatusPanels> StatusTexts(const TEditorPane* editor);

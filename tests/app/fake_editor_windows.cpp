@@ -156,7 +156,8 @@ void TFakeEditorWindow::ToggleSplit() {
     FActive = 1;
 }
 
-bool TFakeEditorWindows::CreateEditorWindow(QMdiArea& area, const QString& fileName, bool isNew) {
+bool TFakeEditorWindows::CreateEditorWindow(QMdiArea& area, const QString& fileName, bool isNew,
+                                            QString& /*refusal*/) {
     Created.emplace_back(fileName, isNew);
     if (!isNew && !QFileInfo(fileName).isFile()) return false;
     auto* editor = new TFakeEditorWindow(isNew ? std::vector<std::string>{std::string()}

@@ -25,6 +25,7 @@ struct TFakeText {
     bool CanUndo = false;
     bool CanRedo = false;
     int TabSize = 8;
+    bool CrLf = false;
 };
 
 // One pane: its own caret and highlight over the shared text. Every command is recorded
@@ -43,6 +44,9 @@ class TFakeEditorPane : public TEditorPane {
     bool InsertMode() const override { return Insert; }
     int LineCount() const override { return static_cast<int>(Text->Lines.size()); }
     int TextLength() const override;
+    std::string LineEnds() const override { return Text->CrLf ? "CR LF" : "LF"; }
+    void ToggleLineEnds() override { Text->CrLf = !Text->CrLf; }
+    bool TakeDiskChange() override { return false; }
     bool CanUndo() const override { return Text->CanUndo; }
     bool CanRedo() const override { return Text->CanRedo; }
     bool GetSelection(int& line1, int& col1, int& line2, int& col2) const override;
@@ -108,7 +112,8 @@ class TFakeEditorWindow : public QPlainTextEdit, public TEditorWindow {
 
 class TFakeEditorWindows : public TEditorWindows {
   public:
-    bool CreateEditorWindow(QMdiArea& area, const QString& fileName, bool isNew) override;
+    bool CreateEditorWindow(QMdiArea& area, const QString& fileName, bool isNew,
+                            QString& refusal) override;
     bool CloseQuery(QMdiSubWindow& window) override;
     TEditorWindow* WindowOf(QMdiSubWindow& window) override;
 

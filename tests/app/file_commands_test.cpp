@@ -12,8 +12,8 @@
 #include <QUrl>
 
 #include "app/commands/file_names.h"
-#include "app/frame/main_menu.h"
 #include "app/commands/recent_files.h"
+#include "app/frame/main_menu.h"
 #include "editor_fixture.h"
 
 namespace wendax {
@@ -81,7 +81,9 @@ TEST_F(FileCommands, AFileWithANulByteDoesNotOpen) {
     FDialogs.ExpectMessage(mrOk);
     Start({name});
     EXPECT_TRUE(Captions().isEmpty());
-    EXPECT_EQ(FDialogs.MessageTexts(), QStringList{"Unable to open file " + name});
+    EXPECT_EQ(FDialogs.MessageTexts(),
+              QStringList{"Unable to open file " + name +
+                          ": it contains a NUL byte at offset 1; it is not a text file"});
 }
 
 TEST_F(FileCommands, ClosingAnUnchangedWindowAsksNothing) {
@@ -148,7 +150,7 @@ TEST_F(FileCommands, YesOnAnUntitledWindowSavesItUnderTheChosenName) {
     FDialogs.ExpectSave(chosen);
     CloseActive();
     EXPECT_TRUE(Captions().isEmpty());
-    EXPECT_EQ(FileBytes(chosen), "precious\r\n");
+    EXPECT_EQ(FileBytes(chosen), "precious\n");
     EXPECT_FALSE(Main().UntitledNumbers().IsTaken(1));
 }
 
@@ -233,7 +235,7 @@ TEST_F(FileCommands, SaveKeepsABackupWhenTheSettingsSaySo) {
     Start({name});
     Type("new ");
     Run("MI_FileSave1");
-    EXPECT_EQ(FileBytes(Path(QStringLiteral("notes.BAK"))), "old\r\n");
+    EXPECT_EQ(FileBytes(Path(QStringLiteral("notes.txt.BAK"))), "old\r\n");
     EXPECT_EQ(FileBytes(name), "new old\r\n");
 }
 
@@ -279,7 +281,7 @@ TEST_F(FileCommands, SaveAsRenamesTheWindowAndFreesItsNumber) {
     EXPECT_EQ(Form().Caption(), chosen);
     EXPECT_EQ(Editor1().FileName(), ToFileName(chosen));
     EXPECT_FALSE(Editor1().Modified());
-    EXPECT_EQ(FileBytes(chosen), "first\r\n");
+    EXPECT_EQ(FileBytes(chosen), "first\n");
     EXPECT_EQ(History(), QStringList{chosen});
     EXPECT_EQ(Main().SaveDialog().InitialDir, Path(QStringLiteral("sub/")));
     EXPECT_EQ(Main().OpenDialog().InitialDir, Path(QStringLiteral("sub/")));
@@ -332,7 +334,7 @@ TEST_F(FileCommands, SaveAllSavesFromTheLowestWindowUpAndSkipsACancelledName) {
     EXPECT_EQ(FDialogs.Calls()[0].File.Title, "Save NONAME1 As");
     EXPECT_EQ(FDialogs.Calls()[1].File.Title, "Save NONAME2 As");
     EXPECT_EQ(FileBytes(a), "changed a\r\n");
-    EXPECT_EQ(FileBytes(two), "two\r\n");
+    EXPECT_EQ(FileBytes(two), "two\n");
     EXPECT_EQ(Captions(), (QStringList{two, a, "NONAME1"}));
     EXPECT_EQ(Main().SaveDialog().InitialDir, initial);
     EXPECT_EQ(History(), QStringList{two});

@@ -19,6 +19,8 @@ class TLinesPane : public TEditorPane {
     bool InsertMode() const override { return true; }
     int LineCount() const override { return static_cast<int>(Lines.size()); }
     int TextLength() const override { return 0; }
+    std::string LineEnds() const override { return "LF"; }
+    void ToggleLineEnds() override {}
     bool CanUndo() const override { return false; }
     bool CanRedo() const override { return false; }
     bool GetSelection(int& line1, int& col1, int& line2, int& col2) const override {
@@ -38,6 +40,7 @@ class TLinesPane : public TEditorPane {
     int Replace(const std::string&, const std::string&, TEditorSearchOptions) override {
         return -1;
     }
+    bool TakeDiskChange() override { return false; }
     std::string FileName() const override { return {}; }
     void SaveToFile(const std::string&) override {}
     std::string GetPrintableLine(int line) const override {

@@ -5,11 +5,13 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -194,13 +196,55 @@ TEST_F(RealEditorFrame, EitherPaneOfASplitWindowUndoesWhatTheOtherTyped) {
     EXPECT_TRUE(EnabledItems().contains(QStringLiteral("MI_EditRedo1")));
 }
 
+// The line-end panel shows the most common line end; Line ends converts all of them, as
+// one step that Undo takes back.
+TEST_F(RealEditorFrame, LineEndsItemConvertsTheWholeTextAsOneStep) {
+    const QString name = MakeFile(QStringLiteral("mixed.txt"), "a\r\nb\nc\r\nd");
+    Begin({name});
+    EXPECT_EQ(PanelTexts()[spLineEnds], "CR LF");
+    Main().UpdateCommandStates();
+    ASSERT_TRUE(Enabled("MI_EditLineEnds"));
+    Run("MI_EditLineEnds");
+    EXPECT_EQ(PanelTexts()[spLineEnds], "LF");
+    EXPECT_EQ(PanelTexts()[spModified], "Modified");
+    Run("MI_FileSave1");
+    EXPECT_EQ(FileBytes(name), "a\nb\nc\nd");
+    Run("MI_EditLineEnds");
+    EXPECT_EQ(PanelTexts()[spLineEnds], "CR LF");
+    Run("MI_EditUndo1");
+    EXPECT_EQ(PanelTexts()[spLineEnds], "LF");
+    Run("MI_EditUndo1");
+    Run("MI_FileSave1");
+    EXPECT_EQ(FileBytes(name), "a\r\nb\nc\r\nd");
+}
+
+// A file that is no text, or no file at all, is refused with the reason in the message.
+TEST_F(RealEditorFrame, FilesThatAreNoTextAreRefusedSayingWhy) {
+    const QString binary = MakeFile(QStringLiteral("bin.dat"), QByteArray("ab\0cd", 5));
+    const QString fifo = Path(QStringLiteral("pipe"));
+    ASSERT_EQ(QProcess::execute(QStringLiteral("mkfifo"), {fifo}), 0);
+    const QString directory = Path(QStringLiteral("folder"));
+    ASSERT_TRUE(QDir().mkdir(directory));
+    for (int i = 0; i < 3; ++i)
+        FDialogs.ExpectMessage(mrOk);
+    Begin({binary, fifo, directory});
+    EXPECT_EQ(FDialogs.MessageTexts(),
+              (QStringList{"Unable to open file " + binary +
+                               ": it contains a NUL byte at offset 2; it is not a text file",
+                           "Unable to open file " + fifo +
+                               ": it is a FIFO (named pipe), not a file; only files can be opened",
+                           "Unable to open file " + directory +
+                               ": it is a directory, not a file; only files can be opened"}));
+}
+
 TEST_F(RealEditorFrame, StatusPanelsFollowTypingTheCaretTheModeAndSaving) {
     Begin({MakeFile(QStringLiteral("a.txt"), "abc\r\ndef\r\n")});
-    EXPECT_EQ(PanelTexts(), (QStringList{"Ln: 1  Col: 1", "", "Insert", "Lines: 3", "Chars: 10"}));
+    EXPECT_EQ(PanelTexts(),
+              (QStringList{"Ln: 1  Col: 1", "", "Insert", "Lines: 3", "Chars: 10", "CR LF"}));
     Focus(Form().Pane1());
     Type(QStringLiteral("x"));
-    EXPECT_EQ(PanelTexts(),
-              (QStringList{"Ln: 1  Col: 2", "Modified", "Insert", "Lines: 3", "Chars: 11"}));
+    EXPECT_EQ(PanelTexts(), (QStringList{"Ln: 1  Col: 2", "Modified", "Insert", "Lines: 3",
+                                         "Chars: 11", "CR LF"}));
     QTest::keyClick(&Form().Pane1().Widget(), Qt::Key_Insert);
     EXPECT_EQ(PanelTexts()[spMode], "Overwrite");
     Editor1().SetCaretPosition(2, 3);

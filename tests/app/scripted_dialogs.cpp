@@ -91,6 +91,16 @@ TModalResult TScriptedDialogs::Message(const TMessageRequest& request) {
     return answer ? answer->Result : mrCancel;
 }
 
+int TScriptedDialogs::Choose(const TChoiceRequest& request) {
+    TDialogCall call(dkMessage);
+    call.Message.Kind = request.Kind;
+    call.Message.Text = request.Text;
+    call.Choices = request.Buttons;
+    const auto answer = Next(call);
+    if (!answer) return -1;
+    return answer->Result == mrYes ? 0 : answer->Result == mrNo ? 1 : -1;
+}
+
 std::optional<QStringList> TScriptedDialogs::OpenFiles(const TFileDialogRequest& request) {
     TDialogCall call(dkOpenFiles);
     call.File = request;

@@ -27,7 +27,8 @@ struct TDialogCall {
     explicit TDialogCall(TDialogKind kind) : Kind(kind) {}
 
     TDialogKind Kind;
-    TMessageRequest Message;
+    TMessageRequest Message;  // also the kind and text of a choice
+    QStringList Choices;      // the buttons of a choice
     TFileDialogRequest File;
     TInputRequest Input;
     QString InitialDir;
@@ -38,7 +39,8 @@ struct TDialogCall {
 struct TDialogAnswer {
     TDialogKind Kind = dkMessage;
     bool Accept = true;          // false: the dialog is cancelled
-    TModalResult Result = mrOk;  // the button of a message box
+    TModalResult Result = mrOk;  // the button of a message box; of a choice mrYes for the
+                                 // first button, mrNo for the second, mrCancel for none
     QStringList Files;           // open: all; save and directory: the first
     QString Text;                // input box
     QFont Font;
@@ -58,11 +60,12 @@ class TScriptedDialogs : public TDialogs {
     void ExpectCancel(TDialogKind kind);
 
     const std::vector<TDialogCall>& Calls() const { return FCalls; }
-    // The texts of the message boxes shown, in order.
+    // The texts of the message boxes and choices shown, in order.
     QStringList MessageTexts() const;
     std::size_t Pending() const { return FAnswers.size(); }
 
     TModalResult Message(const TMessageRequest& request) override;
+    int Choose(const TChoiceRequest& request) override;
     std::optional<QStringList> OpenFiles(const TFileDialogRequest& request) override;
     std::optional<QString> SaveFile(const TFileDialogRequest& request) override;
     std::optional<QString> ChooseDirectory(const QString& initialDir) override;

@@ -1,6 +1,7 @@
 // The status line's panels, the speedbar's buttons, the pop-up menus that hide the bars,
 // the Options menu captions, the hint panel and the pop-up hints flag.
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -32,16 +33,21 @@ QStringList PanelTexts(TFM_Main& main) {
 
 TEST_F(StatusLine, PanelsInOrderWithTheirWidthsBeforeTheHintPanel) {
     Start();
-    const std::vector<std::pair<const char*, int>> expected = {{"PL_Position", 132},
-                                                               {"PL_Modified", 60},
-                                                               {"PL_Mode", 60},
-                                                               {"PL_LineCount", 90},
-                                                               {"PL_CharCount", 90}};
+    const std::vector<std::pair<const char*, int>> expected = {
+        {"PL_Position", 132}, {"PL_Modified", 60},  {"PL_Mode", 60},
+        {"PL_LineCount", 90}, {"PL_CharCount", 90}, {"PL_LineEnds", 50}};
+    Open(QStringLiteral("a.txt"), "abc\n");  // the line-end panel shows only with a text
+    QCoreApplication::processEvents();
     int right = 0;
     for (int i = 0; i < kStatusPanels; ++i) {
         QLabel& panel = Main().StatusPanels().Panel(static_cast<TStatusPanel>(i));
         EXPECT_EQ(panel.objectName(), expected[i].first);
-        EXPECT_EQ(panel.size(), QSize(expected[i].second, 21));
+        EXPECT_EQ(panel.height(), 21);
+        if (i == spLineEnds) {
+            EXPECT_LE(panel.width(), expected[i].second);
+        } else {
+            EXPECT_EQ(panel.width(), expected[i].second);
+        }
         EXPECT_GT(panel.x(), right);
         right = panel.geometry().right();
     }
@@ -110,21 +116,21 @@ TEST_F(StatusLine, ALongHintIsCutAndNeverWidensTheFrame) {
 
 TEST_F(StatusLine, WithoutAWindowThePanelsAreEmpty) {
     Start();
-    EXPECT_EQ(PanelTexts(Main()), QStringList(5, QString()));
+    EXPECT_EQ(PanelTexts(Main()), QStringList(kStatusPanels, QString()));
 }
 
 TEST_F(StatusLine, PanelsFollowCaretModeAndModification) {
     Start();
     TFakeEditorWindow& window = Open(QStringLiteral("a.txt"), "abc\ndef\n");
     EXPECT_EQ(PanelTexts(Main()),
-              (QStringList{"Ln: 1  Col: 1", "", "Insert", "Lines: 3", "Chars: 10"}));
+              (QStringList{"Ln: 1  Col: 1", "", "Insert", "Lines: 3", "Chars: 10", "LF"}));
     window.Pane1().CaretLine = 12;
     window.Pane1().CaretCol = 5;
     window.Pane1().Insert = false;
     window.Pane1().Text->Modified = true;
     Main().UpdateStatusAndCommands();
-    EXPECT_EQ(PanelTexts(Main()),
-              (QStringList{"Ln: 12  Col: 5", "Modified", "Overwrite", "Lines: 3", "Chars: 10"}));
+    EXPECT_EQ(PanelTexts(Main()), (QStringList{"Ln: 12  Col: 5", "Modified", "Overwrite",
+                                               "Lines: 3", "Chars: 10", "LF"}));
 }
 
 TEST_F(StatusLine, InASplitWindowThePanelsFollowThePaneThatHadTheFocus) {

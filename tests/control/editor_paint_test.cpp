@@ -1,6 +1,8 @@
 // Painting the editor through a headless window: the runs of each row with the highlight,
 // tab expansion and the horizontal cut, bookmark glyphs, margins, the partial row, what a
 // paint covers and what an edit invalidates.
+#include <set>
+
 #include "tests/control/view_test_support.h"
 
 namespace wendax::test {
@@ -134,6 +136,31 @@ TEST_F(EditorPaint, EachLineShowsTheGlyphOfItsLowestBookmark) {
         EXPECT_EQ(op.Point.X, 1);
         EXPECT_EQ(op.Point.Y % kLineHeight, (kLineHeight - 12) / 2);
     }
+}
+
+// A paragraph that continues the line of the file its predecessor began is marked in the
+// margin on its first row, in the text colour; split and joined again, the mark follows.
+TEST_F(EditorPaint, TheFirstRowOfAContinuationIsMarkedInTheLeftMargin) {
+    f.Open("aaaa\nbbbb\ncc", 5, 20);
+    const auto markedRows = [&] {
+        std::set<int> rows;
+        for (const THeadlessPaintOp& op : f.PaintAll().Ops) {
+            if (op.Kind == pkFillRect && op.Back == f.Editor.FixedFont().Color() &&
+                op.Rect.Right <= kLeftMargin)
+                rows.insert(op.Rect.Top / kLineHeight + 1);
+        }
+        return rows;
+    };
+    EXPECT_EQ(markedRows(), std::set<int>{});
+    f.Editor.Store().SetLineEnd(1, leNone);  // "bbbb" goes on the line of "aaaa"
+    EXPECT_EQ(markedRows(), std::set<int>{2});
+    f.Editor.SetCaretParaPos({2, 3});
+    f.Editor.ProcessCommand(ccNewLine, 0);  // a real line break inside that line
+    EXPECT_EQ(markedRows(), std::set<int>{2});
+    f.Editor.SetCaretParaPos({1, 5});
+    f.Editor.ProcessCommand(ccDel, 0);  // the join takes the line end of "bb"
+    EXPECT_EQ(markedRows(), std::set<int>{});
+    EXPECT_EQ(f.Editor.CheckInvariants(), "");
 }
 
 TEST_F(EditorPaint, BookmarkGlyphsScrollWithTheirLines) {

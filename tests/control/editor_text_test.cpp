@@ -112,7 +112,7 @@ TEST(EditorAppendPara, AddsParagraphsBeforeTheLastWithoutUndoOrModified) {
     EXPECT_EQ(PlainText(f.Editor), "one\ntwo\n");
     EXPECT_FALSE(f.Editor.Modified());
     EXPECT_FALSE(f.Editor.CanUndo());
-    EXPECT_EQ(f.Editor.TextLength(), 10);
+    EXPECT_EQ(f.Editor.TextLength(), 8);  // "one\ntwo\n"
     EXPECT_EDITOR_VALID(f.Editor);
 }
 
@@ -130,7 +130,8 @@ TEST(EditorAppendPara, CutsLongLinesAfterTheirLastBlankWithinTheLimit) {
     f.Load("|");
     f.Editor.AppendPara("aaaa bbbb cccc");
     f.Editor.AppendPara(std::string(25, 'x'));
-    EXPECT_EQ(PlainText(f.Editor), "aaaa bbbb\ncccc\nxxxxxxxxxx\nxxxxxxxxxx\nxxxxx\n");
+    // A blank where a line is cut stays: the pieces are one line of the file.
+    EXPECT_EQ(PlainText(f.Editor), "aaaa bbbb \ncccc\nxxxxxxxxxx\nxxxxxxxxxx\nxxxxx\n");
     f.Editor.SetTrimWhiteSpace(false);
     f.Editor.ResetText(false);
     f.Editor.AppendPara("aaaa bbbb cccc");
@@ -182,7 +183,7 @@ TEST(EditorAppendPara, AppendParaToFillsAnotherStoreWithTheEditorsRules) {
     EXPECT_EQ(f.Editor.AppendParaTo(*fresh, "ab cdef  "), eeOk);
     EXPECT_EQ(PlainText(f.Editor), "old");
     f.Editor.AdoptStore(std::move(fresh), true);
-    EXPECT_EQ(Marked(f.Editor), "|ab\ncdef\n\n");
+    EXPECT_EQ(Marked(f.Editor), "|ab \ncdef\n\n");
     EXPECT_TRUE(f.Editor.OwnsStore());
     EXPECT_EDITOR_VALID(f.Editor);
 }
@@ -301,7 +302,7 @@ TEST(EditorText, CountsAndTextLength) {
     f.Load("ab\n\ncde|");
     EXPECT_EQ(f.Editor.ParaCount(), 3);
     EXPECT_EQ(f.Editor.LineCount(), 3);
-    EXPECT_EQ(f.Editor.TextLength(), 9);
+    EXPECT_EQ(f.Editor.TextLength(), 8);  // the file "ab\n\ncde\n"
 }
 
 TEST(EditorText, SetModifiedRepaintsAndKeepsTheText) {

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <random>
 
+#include "base/command_codes.h"
 #include "base/exceptions.h"
 #include "control/controller.h"
 #include "control/text_file_editor.h"
@@ -71,7 +72,8 @@ TEST_F(TextFileEditorTest, LoadingGivesAFreshTextWithNameAndOpenState) {
     EXPECT_FALSE(Editor.CanUndo());
     EXPECT_EQ(Editor.Store().Marker(4).Para, 0);
     EXPECT_EQ(Editor.CaretParaPos(), (TParaPos{1, 1}));
-    EXPECT_EQ(Editor.LineEnd(), leCrLf);
+    EXPECT_EQ(Editor.Store().LineEndStyle(), leCrLf);
+    EXPECT_EQ(Editor.TextLength(), 6);
     EXPECT_EQ(Platform.BusyDepth, 0);
     EXPECT_EQ(Editor.CheckInvariants(), "");
 }
@@ -98,7 +100,8 @@ TEST_F(TextFileEditorTest, LoadedTextKeepsTheEditorsWrapAndLimits) {
     Editor.SetParaLengthLimit(10);
     Files.Files["f.txt"] = "aaaa bbbb cccc dddd\r\n";
     Editor.LoadFromFile("f.txt");
-    EXPECT_EQ(Paras(Editor), (Texts{"aaaa bbbb", "cccc dddd", ""}));
+    // The blank where the line was cut is inside the line of the file: never trimmed.
+    EXPECT_EQ(Paras(Editor), (Texts{"aaaa bbbb ", "cccc dddd", ""}));
     EXPECT_EQ(Editor.LineCount(), 5);
     EXPECT_EQ(Editor.CheckInvariants(), "");
 }
@@ -201,10 +204,11 @@ TEST_F(TextFileEditorTest, OpeningLoadsAndClosingDiscardsTheText) {
     Editor.SetFileName("f.txt");
     Editor.SetIsOpen(true);
     EXPECT_EQ(Paras(Editor), (Texts{"a", "b", ""}));
-    EXPECT_EQ(Editor.LineEnd(), leLf);
+    EXPECT_EQ(Editor.Store().LineEndStyle(), leLf);
+    EXPECT_EQ(Editor.DiskIdentity().Size, 4);
     Editor.SetIsOpen(false);
     EXPECT_EQ(Paras(Editor), (Texts{""}));
-    EXPECT_EQ(Editor.LineEnd(), leCrLf);
+    EXPECT_EQ(Editor.DiskIdentity().Kind, fkMissing);
     EXPECT_EQ(Editor.FileName(), "f.txt");
 }
 
@@ -243,10 +247,116 @@ TEST_F(TextFileEditorTest, FileWithLineFeedsOnlyIsSavedWithLineFeeds) {
     EXPECT_EQ(Files.Files["f.txt"], "one\ntwo!\n");
 }
 
-TEST_F(TextFileEditorTest, NewTextIsSavedWithCrLf) {
+TEST_F(TextFileEditorTest, NewTextIsSavedWithLineFeeds) {
     Editor.InsertString("a\r\nb");
     Editor.SaveToFile("n.txt");
-    EXPECT_EQ(Files.Files["n.txt"], "a\r\nb\r\n");
+    EXPECT_EQ(Files.Files["n.txt"], "a\nb\n");
+}
+
+// Enter, paste, typing and joins through the editor's commands, then saving: every line
+// keeps its own line end, a new line takes the one of the line it was made from, a pasted
+// text the one of the line it lands in; TextLength counts the bytes written.
+TEST_F(TextFileEditorTest, EditsKeepEveryLineEndAndMakeNewOnesFromTheirLine) {
+    Editor.SetTrimWhiteSpace(false);
+    Files.Files["f.txt"] = "one\r\ntwo\nthree";
+    Editor.LoadFromFile("f.txt");
+    EXPECT_EQ(Editor.TextLength(), 14);
+    Editor.SetCaretParaPos({1, 3});
+    Editor.ProcessCommand(ccNewLine, 0);  // "on" CR LF "e" CR LF
+    Editor.SetCaretParaPos({3, 4});
+    Editor.InsertString("A\r\nB");  // lands in "two" (LF): "twoA" LF "B" LF
+    Editor.SetCaretParaPos({5, 6});
+    Editor.ProcessCommand(ccNewLine, 0);  // the last line had none: "three" LF ""
+    Editor.ProcessCommand(ccInsertChar, 'x');
+    EXPECT_EQ(Editor.TextLength(), 21);
+    Editor.SaveToFile("f.txt");
+    EXPECT_EQ(Files.Files["f.txt"], "on\r\ne\r\ntwoA\nB\nthree\nx");
+    Editor.SetCaretParaPos({1, 3});
+    Editor.ProcessCommand(ccDel, 0);  // the join takes the line end of the second line
+    Editor.SaveToFile("f.txt");
+    EXPECT_EQ(Files.Files["f.txt"], "one\r\ntwoA\nB\nthree\nx");
+    EXPECT_EQ(Editor.CheckInvariants(), "");
+}
+
+// A line longer than a paragraph: saved whole, edited as one line of the file; a line break
+// made inside it is a real one, and undo gives the continuation back.
+TEST_F(TextFileEditorTest, ContinuationsAreOneLineOfTheFileThroughEdits) {
+    Editor.SetTrimWhiteSpace(true);
+    const std::string line = std::string(40000, 'x') + " \t" + std::string(30000, 'y');
+    Files.Files["f.txt"] = line + "\nend\n";
+    Editor.LoadFromFile("f.txt");
+    ASSERT_EQ(Editor.ParaCount(), 5);
+    EXPECT_TRUE(Editor.Store().IsContinuation(2));
+    EXPECT_TRUE(Editor.Store().IsContinuation(3));
+    EXPECT_EQ(Editor.TextLength(), static_cast<std::int64_t>(line.size()) + 5);
+    Editor.SaveToFile("f.txt");
+    EXPECT_EQ(Files.Files["f.txt"], line + "\nend\n");
+    Editor.SelectAll(false);
+    Editor.CopyToClipboard();  // the continuations are no line breaks there either
+    EXPECT_EQ(Platform.Clipboard, line + "\r\nend\r\n");
+    Editor.SetCaretParaPos({1, kMaxParaLength + 1});
+    std::uint16_t reported = 0;
+    Editor.OnError = [&](TOvcCustomEditor&, std::uint16_t& code) { reported = code; };
+    Editor.ProcessCommand(ccInsertChar, 'z');  // the paragraph is full
+    EXPECT_EQ(reported, eeParagraphTooLong);
+    Editor.SetCaretParaPos({2, 11});
+    Editor.ProcessCommand(ccNewLine, 0);
+    EXPECT_FALSE(Editor.Store().IsContinuation(3));
+    Editor.SaveToFile("f.txt");
+    EXPECT_EQ(Files.Files["f.txt"], line.substr(0, kMaxParaLength + 10) + "\n" +
+                                        line.substr(kMaxParaLength + 10) + "\nend\n");
+    Editor.Undo();
+    EXPECT_TRUE(Editor.Store().IsContinuation(2));
+    Editor.SaveToFile("f.txt");
+    EXPECT_EQ(Files.Files["f.txt"], line + "\nend\n");
+    EXPECT_EQ(Editor.CheckInvariants(), "");
+}
+
+// The conversion keeps continuations and lines without a line end, and is one undo step.
+TEST_F(TextFileEditorTest, LineEndsConvertAsOneStep) {
+    const std::string line(kMaxParaLength + 5, 'q');
+    Files.Files["f.txt"] = "a\r\nb\nc\r" + line + "\r\nlast";
+    Editor.LoadFromFile("f.txt");
+    Editor.ConvertLineEnds(leLf);
+    EXPECT_EQ(Editor.Store().LineEndStyle(), leLf);
+    EXPECT_TRUE(Editor.Modified());
+    Editor.SaveToFile("f.txt");
+    EXPECT_EQ(Files.Files["f.txt"], "a\nb\nc\n" + line + "\nlast");
+    Editor.ConvertLineEnds(leCrLf);
+    Editor.SaveToFile("f.txt");
+    EXPECT_EQ(Files.Files["f.txt"], "a\r\nb\r\nc\r\n" + line + "\r\nlast");
+    Editor.Undo();
+    Editor.Undo();
+    Editor.SaveToFile("f.txt");
+    EXPECT_EQ(Files.Files["f.txt"], "a\r\nb\nc\r" + line + "\r\nlast");
+    Editor.Redo();
+    EXPECT_EQ(Editor.Store().LineEndStyle(), leLf);
+}
+
+// What another program does to the file: nothing, a touch with the same bytes (taken
+// silently), other bytes, the file gone. Our own save is no change.
+TEST_F(TextFileEditorTest, ChangesOnDiskAreToldFromTouches) {
+    Files.Files["f.txt"] = "a\n";
+    Editor.LoadFromFile("f.txt");
+    EXPECT_EQ(Editor.CheckDisk(), dcNone);
+    ++Files.Versions["f.txt"];
+    EXPECT_EQ(Editor.CheckDisk(), dcNone);
+    Files.Files["f.txt"] = "b\n";
+    ++Files.Versions["f.txt"];
+    EXPECT_EQ(Editor.CheckDisk(), dcChanged);
+    Editor.AcceptDiskChange();
+    EXPECT_EQ(Editor.CheckDisk(), dcNone);
+    Editor.ProcessCommand(ccInsertChar, 'x');
+    Editor.SaveToFile("f.txt");
+    EXPECT_EQ(Editor.CheckDisk(), dcNone);
+    Files.Files.erase("f.txt");
+    EXPECT_EQ(Editor.CheckDisk(), dcGone);
+    Editor.AcceptDiskChange();
+    EXPECT_EQ(Editor.CheckDisk(), dcNone);
+    Editor.SaveToFile("g.txt");
+    Editor.SetFileName("g.txt");
+    Files.Files["g.txt"] += "more";
+    EXPECT_EQ(Editor.CheckDisk(), dcChanged);
 }
 
 struct TBackupCase {
@@ -255,15 +365,13 @@ struct TBackupCase {
     const char* Backup;  // empty: none
 };
 
-TEST_F(TextFileEditorTest, BackupNameReplacesTheExtensionOfTheLastPathComponent) {
+TEST_F(TextFileEditorTest, BackupNameAppendsTheExtensionToTheWholeName) {
     const TBackupCase cases[] = {
-        {"notes.txt", true, "notes.BAK"},
-        {"readme", true, "readme.BAK"},
-        {"old.BAK", true, ""},
-        {"new.txt", false, ""},
-        {"d.x/readme", true, "d.x/readme.BAK"},
-        {"d/.profile", true, "d/.profile.BAK"},
-        {"a.b.c", true, "a.b.BAK"},
+        {"notes.txt", true, "notes.txt.BAK"},   {"notes.md", true, "notes.md.BAK"},
+        {"readme", true, "readme.BAK"},         {"old.BAK", true, ""},
+        {"old.bak", true, "old.bak.BAK"},       {"new.txt", false, ""},
+        {"d.x/readme", true, "d.x/readme.BAK"}, {"d/.profile", true, "d/.profile.BAK"},
+        {"a.b.c", true, "a.b.c.BAK"},
     };
     Editor.SetMakeBackup(true);
     Editor.InsertString("new");
@@ -272,7 +380,7 @@ TEST_F(TextFileEditorTest, BackupNameReplacesTheExtensionOfTheLastPathComponent)
         Files.Backups.clear();
         if (c.Exists) Files.Files[c.Name] = "previous";
         Editor.SaveToFile(c.Name);
-        EXPECT_EQ(Files.Files[c.Name], "new\r\n") << c.Name;
+        EXPECT_EQ(Files.Files[c.Name], "new\n") << c.Name;
         if (*c.Backup != '\0') {
             EXPECT_EQ(Files.Backups, (Texts{c.Backup})) << c.Name;
             EXPECT_EQ(Files.Files[c.Backup], "previous") << c.Name;
@@ -288,7 +396,7 @@ TEST_F(TextFileEditorTest, BackupExtensionIsCutToThreeCharacters) {
     Editor.SetMakeBackup(true);
     Files.Files["n.txt"] = "previous";
     Editor.SaveToFile("n.txt");
-    EXPECT_EQ(Files.Files["n.bak"], "previous");
+    EXPECT_EQ(Files.Files["n.txt.bak"], "previous");
 }
 
 TEST_F(TextFileEditorTest, FailedSaveLeavesTheFileAndModified) {
@@ -317,7 +425,7 @@ TEST_F(TextFileEditorTest, AttachingTakesOverTheFileNameOnceThereIsAWindow) {
     other.AttachWindow(window);
     other.Attach(&Editor);
     EXPECT_EQ(other.FileName(), "f.txt");
-    EXPECT_EQ(other.LineEnd(), leLf);
+    EXPECT_EQ(other.DiskIdentity(), Editor.DiskIdentity());
     EXPECT_EQ(Paras(other), (Texts{"a", "b", ""}));
     other.DetachWindow();
 }
@@ -371,7 +479,8 @@ TEST_F(LocalTextFileEditorTest, BackupOnDiskHoldsThePreviousFile) {
     Editor.SetMakeBackup(true);
     Editor.SaveToFile(Dir.File("notes.txt"));
     EXPECT_EQ(TTempDir::Read(Dir.File("notes.txt")), "second first\r\n");
-    EXPECT_EQ(TTempDir::Read(Dir.File("notes.BAK")), "first\r\n");
+    EXPECT_EQ(TTempDir::Read(Dir.File("notes.txt.BAK")), "first\r\n");
+    EXPECT_EQ(TTempDir::Read(Dir.File("notes.BAK")), "older\r\n");
 }
 
 // Each failure runs in a child process; its result: 0 when the save raised and Modified

@@ -10,8 +10,9 @@ namespace {
 
 class TMemoryReader : public TFileReader {
   public:
-    TMemoryReader(std::string bytes, std::size_t piece, std::size_t failAfter)
-        : FBytes(std::move(bytes)), FPiece(piece), FFailAfter(failAfter) {}
+    TMemoryReader(std::string bytes, std::size_t piece, std::size_t failAfter,
+                  const TFileIdentity& identity)
+        : FBytes(std::move(bytes)), FPiece(piece), FFailAfter(failAfter), FIdentity(identity) {}
 
     std::size_t Read(char* buffer, std::size_t size) override {
         if (FAt >= FFailAfter) throw EInOutError("Cannot read", EIO);
@@ -20,12 +21,14 @@ class TMemoryReader : public TFileReader {
         FAt += n;
         return n;
     }
+    TFileIdentity Identity() const override { return FIdentity; }
 
   private:
     std::string FBytes;
     std::size_t FPiece;
     std::size_t FFailAfter;
     std::size_t FAt = 0;
+    TFileIdentity FIdentity;
 };
 
 class TMemoryReplacement : public TFileReplacement {
@@ -46,6 +49,7 @@ class TMemoryReplacement : public TFileReplacement {
             FFiles.Backups.push_back(backupName);
         }
         FFiles.Files[FName] = FBytes;
+        ++FFiles.Versions[FName];
     }
 
   private:
@@ -60,7 +64,21 @@ std::unique_ptr<TFileReader> TMemoryFileSystem::OpenRead(const std::string& name
     ++Opens;
     const auto file = Files.find(name);
     if (FailOpen || file == Files.end()) throw EInOutError("Cannot open " + name, ENOENT);
-    return std::make_unique<TMemoryReader>(file->second, ReadPiece, FailReadAfter);
+    return std::make_unique<TMemoryReader>(file->second, ReadPiece, FailReadAfter, Identify(name));
+}
+
+TFileIdentity TMemoryFileSystem::Identify(const std::string& name) {
+    TFileIdentity identity;
+    if (const auto kind = Kinds.find(name); kind != Kinds.end()) {
+        identity.Kind = kind->second;
+        return identity;
+    }
+    const auto file = Files.find(name);
+    if (file == Files.end()) return identity;
+    identity.Kind = fkRegular;
+    identity.Size = static_cast<std::int64_t>(file->second.size());
+    identity.ModifiedNs = Versions[name];
+    return identity;
 }
 
 std::unique_ptr<TFileReplacement> TMemoryFileSystem::Replace(const std::string& name) {

@@ -44,8 +44,8 @@ TEST(ParaListCreation, ByteCountCountsTwoBytesPerBreak) {
 TEST(ParaListLoading, LinesGoBeforeTheTrailingEmptyParagraph) {
     TParaList store(nullptr, true);
     store.SetWrapColumn(4);
-    EXPECT_EQ(store.AppendLoadedPara("a", false), eeOk);
-    EXPECT_EQ(store.AppendLoadedPara("bbbb cc", false), eeOk);
+    EXPECT_EQ(store.AppendLoadedPara("a", false, leLf), eeOk);
+    EXPECT_EQ(store.AppendLoadedPara("bbbb cc", false, leLf), eeOk);
     EXPECT_EQ(Paragraphs(store), (Texts{"a", "bbbb cc", ""}));
     EXPECT_EQ(store.ParaCount(), 3);
     EXPECT_EQ(store.LineCount(), 4);
@@ -57,8 +57,8 @@ TEST(ParaListLoading, LinesGoBeforeTheTrailingEmptyParagraph) {
 
 TEST(ParaListLoading, TrimRemovesTrailingBlanksFromTheCount) {
     TParaList store(nullptr, false);
-    store.AppendLoadedPara("ab \t ", true);
-    store.AppendLoadedPara(" \t", true);
+    store.AppendLoadedPara("ab \t ", true, leLf);
+    store.AppendLoadedPara(" \t", true, leLf);
     EXPECT_EQ(Paragraphs(store), (Texts{"ab", "", ""}));
     EXPECT_EQ(store.ByteCount(), 6);
     EXPECT_STORE_VALID(store);
@@ -66,9 +66,9 @@ TEST(ParaListLoading, TrimRemovesTrailingBlanksFromTheCount) {
 
 TEST(ParaListLoading, RefusesMoreThanTheLargestParagraph) {
     TParaList store(nullptr, false);
-    EXPECT_EQ(store.AppendLoadedPara(std::string(32768, 'a'), false), eeParagraphTooLong);
-    EXPECT_EQ(store.AppendLoadedPara(std::string(32767, 'a'), false), eeOk);
-    EXPECT_EQ(store.AppendLoadedPara(std::string(32767, 'a') + "   ", true), eeOk);
+    EXPECT_EQ(store.AppendLoadedPara(std::string(32768, 'a'), false, leLf), eeParagraphTooLong);
+    EXPECT_EQ(store.AppendLoadedPara(std::string(32767, 'a'), false, leLf), eeOk);
+    EXPECT_EQ(store.AppendLoadedPara(std::string(32767, 'a') + "   ", true, leLf), eeOk);
     EXPECT_EQ(store.ParaCount(), 3);
     EXPECT_STORE_VALID(store);
 }

@@ -1,6 +1,7 @@
 // Randomized differential test of the paragraph store against a plain model: random
-// sequences of edit primitives, settings, markers, saves, undos and redos, with every
-// invariant and the text checked after every step, then undo of everything and redo of
+// sequences of edit primitives, line-end conversions, settings, markers, saves, undos and
+// redos, with every invariant, the text, the line ends and the bytes a save writes checked
+// after every step, then undo of everything and redo of
 // everything. Most sequences run with index blocks of 1 to 8 paragraphs, so that blocks split,
 // merge and vanish all the time. WENDAX_STORE_SEQUENCES and WENDAX_STORE_SEED set a longer run.
 #include <gtest/gtest.h>
@@ -9,7 +10,9 @@
 #include <random>
 
 #include "engine/para_list.h"
+#include "engine/text_file_writer.h"
 #include "platform/headless/headless_platform.h"
+#include "tests/engine/memory_file_system.h"
 #include "tests/engine/store_model.h"
 #include "tests/engine/store_test_support.h"
 
@@ -25,7 +28,7 @@ std::uint64_t EnvNumber(const char* name, std::uint64_t fallback) {
 
 class TSequence {
   public:
-    explicit TSequence(std::uint64_t seed) : FRandom(seed) {}
+    explicit TSequence(std::uint64_t seed) : FRandom(seed), FEndRandom(seed ^ 0x5bd1e995u) {}
 
     // Runs one sequence; the caller reports the seed on failure.
     void Run();
@@ -33,6 +36,11 @@ class TSequence {
   private:
     int Pick(int n) { return static_cast<int>(FRandom() % static_cast<std::uint64_t>(n)); }
     bool Chance(int percent) { return Pick(100) < percent; }
+    // Line ends come from a generator of their own, so that the choices of the main one
+    // (and the seeds found for rare cases) stay as they were.
+    TLineEnd AnyEnd() { return static_cast<TLineEnd>(FEndRandom() % kLineEndKinds); }
+    bool EndChance(int percent) { return static_cast<int>(FEndRandom() % 100) < percent; }
+    void ConvertLineEnds();
     std::string Word();
     std::string Chars(int most);
     std::string TextWithBreaks();
@@ -51,6 +59,7 @@ class TSequence {
     void UndoStep();
     void RedoStep();
     void Remember();
+    void TakeStoreText();
     void Verify();
     void VerifyLines();
     void UndoAndRedoEverything();
@@ -58,11 +67,12 @@ class TSequence {
     static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
     std::mt19937_64 FRandom;
+    std::mt19937_64 FEndRandom;
     test::TStoreModel FModel;
     std::unique_ptr<TParaList> FStore;
     test::TRecordingView FActing;
     test::TRecordingView FOther;
-    std::vector<Texts> FHistory;  // texts between recorded changes, oldest first
+    std::vector<Texts> FHistory;  // snapshots between recorded changes, oldest first
     std::size_t FCursor = 0;      // the entry the text is at
     std::size_t FSaved = 0;
     bool FUndoneMidway = false;
@@ -89,15 +99,26 @@ void TSequence::Configure() {
     const bool trim = Chance(50);
     for (int i = 0; i < loaded; ++i) {
         std::string line = Chars(70);
-        FStore->AppendLoadedPara(line, trim);
+        const TLineEnd end = AnyEnd();
+        FStore->AppendLoadedPara(line, trim, end);
         while (trim && !line.empty() && (line.back() == ' ' || line.back() == '\t'))
             line.pop_back();
         FModel.Paras.insert(FModel.Paras.end() - 1, line);
+        FModel.Ends.insert(FModel.Ends.end() - 1, end);
+    }
+    const bool finalLineEnd = EndChance(70);
+    FStore->EndLoading(finalLineEnd);
+    if (!finalLineEnd && FModel.Paras.size() > 1) {
+        FModel.Paras.pop_back();
+        FModel.Ends.pop_back();
+    } else {
+        FModel.Ends.pop_back();
+        FModel.Ends.push_back(FModel.Style());
     }
     FStore->AddView(&FActing);
     FStore->AddView(&FOther);
     FOther.Store = FStore.get();
-    FHistory = {FModel.Paras};
+    FHistory = {FModel.Snapshot()};
 }
 
 std::string TSequence::Word() {
@@ -149,6 +170,8 @@ void TSequence::Run() {
 }
 
 void TSequence::Step() {
+    if (EndChance(3)) ConvertLineEnds();
+    if (::testing::Test::HasFatalFailure()) return;
     const int choice = Pick(100);
     if (choice < 4) {
         ChangeSetting();
@@ -164,14 +187,14 @@ void TSequence::Step() {
     } else {
         const std::uint16_t undoCount = FStore->UndoBuffer().UndoCount();
         const std::uint16_t free = FStore->UndoBuffer().Free();
-        const Texts before = FModel.Paras;
+        const Texts before = FModel.Snapshot();
         FRewritten = false;
         Edit();
         // A change that leaves the text as it was is still a step of the history, and when
         // the buffer dropped an old group of the same size to make room for it, the counters
         // do not show it either.
-        if (FModel.Paras != before || FRewritten || FStore->UndoBuffer().UndoCount() != undoCount ||
-            FStore->UndoBuffer().Free() != free) {
+        if (FModel.Snapshot() != before || FRewritten ||
+            FStore->UndoBuffer().UndoCount() != undoCount || FStore->UndoBuffer().Free() != free) {
             Remember();
         }
     }
@@ -246,6 +269,18 @@ bool TSequence::OverwritesWithSame(std::int32_t k, std::int32_t p, std::int32_t 
     return para.substr(static_cast<std::size_t>(p - 1), static_cast<std::size_t>(o)) == text;
 }
 
+// A conversion changes nothing in a text whose line ends are all the new one or none;
+// then it records nothing either.
+void TSequence::ConvertLineEnds() {
+    FTypingPara = 0;
+    const TLineEnd end = EndChance(50) ? leLf : leCrLf;
+    const Texts before = FModel.Snapshot();
+    FModel.ConvertLineEnds(end);
+    const bool changed = FModel.Snapshot() != before;
+    ASSERT_EQ(FStore->ConvertLineEnds(end, {1, 1}), changed);
+    if (changed) Remember();
+}
+
 void TSequence::ChangeSetting() {
     const int choice = Pick(3);
     if (choice == 0) FStore->SetWordWrap(!FStore->WordWrap());
@@ -260,11 +295,11 @@ void TSequence::UndoStep() {
     FTypingPara = 0;
     TParaPos caret;
     FStore->Undo(&FActing, caret);
-    FModel.Paras = test::Paragraphs(*FStore);
+    TakeStoreText();
     std::size_t j = FCursor;
-    while (j > 0 && FHistory[--j] != FModel.Paras) {
+    while (j > 0 && FHistory[--j] != FModel.Snapshot()) {
     }
-    ASSERT_EQ(FHistory[j], FModel.Paras) << "undo reached a text that was never there";
+    ASSERT_EQ(FHistory[j], FModel.Snapshot()) << "undo reached a text that was never there";
     ASSERT_LT(j, FCursor);
     FCursor = j;
     ASSERT_GE(caret.Para, 1);
@@ -277,9 +312,9 @@ void TSequence::RedoStep() {
     FTypingPara = 0;
     TParaPos caret;
     FStore->Redo(&FActing, caret);
-    FModel.Paras = test::Paragraphs(*FStore);
+    TakeStoreText();
     std::size_t j = FCursor + 1;
-    while (j < FHistory.size() && FHistory[j] != FModel.Paras)
+    while (j < FHistory.size() && FHistory[j] != FModel.Snapshot())
         ++j;
     ASSERT_LT(j, FHistory.size()) << "redo reached a text that was never there";
     FCursor = j;
@@ -288,14 +323,30 @@ void TSequence::RedoStep() {
 void TSequence::Remember() {
     if (FSaved != kNone && FSaved > FCursor) FSaved = kNone;  // the saved text left the history
     FHistory.resize(FCursor + 1);
-    FHistory.push_back(FModel.Paras);
+    FHistory.push_back(FModel.Snapshot());
     FCursor = FHistory.size() - 1;
+}
+
+void TSequence::TakeStoreText() {
+    FModel.Paras = test::Paragraphs(*FStore);
+    FModel.Ends.clear();
+    for (std::int32_t k = 1; k <= FStore->ParaCount(); ++k)
+        FModel.Ends.push_back(FStore->LineEnd(k));
 }
 
 void TSequence::Verify() {
     ASSERT_EQ(FStore->CheckInvariants(), "");
     ASSERT_EQ(test::Paragraphs(*FStore), FModel.Paras);
     ASSERT_EQ(FStore->ByteCount(), FModel.Bytes());
+    for (std::int32_t k = 1; k <= FStore->ParaCount(); ++k)
+        ASSERT_EQ(FStore->LineEnd(k), FModel.Ends[static_cast<std::size_t>(k - 1)]) << k;
+    ASSERT_EQ(FStore->LineEndStyle(), FModel.Style());
+    test::TMemoryFileSystem files;
+    const auto out = files.Replace("f");
+    WriteTextFile(*FStore, *out);
+    out->Commit({});
+    ASSERT_EQ(files.Files["f"], FModel.FileBytes());
+    ASSERT_EQ(FStore->FileBytes(), static_cast<std::int64_t>(FModel.FileBytes().size()));
     for (const TParaPos caret : {FOther.Caret}) {
         ASSERT_GE(caret.Para, 1);
         ASSERT_LE(caret.Para, FStore->ParaCount());
@@ -343,7 +394,7 @@ void TSequence::UndoAndRedoEverything() {
         Verify();
     }
     ASSERT_EQ(FCursor, FHistory.size() - 1);
-    ASSERT_EQ(FModel.Paras, FHistory.back());
+    ASSERT_EQ(FModel.Snapshot(), FHistory.back());
 }
 
 // Runs the sequence of one seed, with index blocks chosen by the seed.

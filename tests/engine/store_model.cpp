@@ -17,6 +17,38 @@ std::int64_t TStoreModel::Bytes() const {
     return bytes;
 }
 
+std::string TStoreModel::FileBytes() const {
+    std::string bytes;
+    for (std::size_t k = 0; k < Paras.size(); ++k) {
+        if (k + 1 == Paras.size() && Paras[k].empty()) break;
+        bytes += Paras[k];
+        bytes += Ends[k] == leLf ? "\n" : Ends[k] == leCrLf ? "\r\n" : Ends[k] == leCr ? "\r" : "";
+    }
+    return bytes;
+}
+
+TLineEnd TStoreModel::Style() const {
+    const auto lf = std::count(Ends.begin(), Ends.end(), leLf);
+    const auto crLf = std::count(Ends.begin(), Ends.end(), leCrLf);
+    const auto cr = std::count(Ends.begin(), Ends.end(), leCr);
+    if (cr > lf && cr > crLf) return leCr;
+    return crLf > lf ? leCrLf : leLf;
+}
+
+std::vector<std::string> TStoreModel::Snapshot() const {
+    std::vector<std::string> snapshot = Paras;
+    std::string ends;
+    for (const TLineEnd end : Ends)
+        ends += static_cast<char>('0' + end);
+    snapshot.push_back(ends);
+    return snapshot;
+}
+
+void TStoreModel::ConvertLineEnds(TLineEnd end) {
+    for (TLineEnd& e : Ends)
+        if (e != leNone) e = end;
+}
+
 TEditorErrorCode TStoreModel::CheckLimits(std::int32_t k, std::int32_t newParas,
                                           std::int64_t newBytes) const {
     if (newParas > 0 || k > ParaLimit) {
@@ -66,6 +98,8 @@ TEditorErrorCode TStoreModel::InsertParaBefore(std::int32_t k, const std::string
         return code;
     if (static_cast<std::int64_t>(s.size()) > std::min(ParaLengthLimit, kMaxParaLength))
         return eeParagraphTooLong;
+    const TLineEnd end = Ends[static_cast<std::size_t>(k - 1)];
+    Ends.insert(Ends.begin() + (k - 1), end == leNone ? Style() : end);
     Paras.insert(Paras.begin() + (k - 1), s);
     return eeOk;
 }
@@ -73,6 +107,9 @@ TEditorErrorCode TStoreModel::InsertParaBefore(std::int32_t k, const std::string
 TEditorErrorCode TStoreModel::InsertParaAfter(std::int32_t k, const std::string& s) {
     if (!Exists(k)) return eeOk;
     if (s.size() > static_cast<std::size_t>(kMaxParaLength)) return eeParagraphTooLong;
+    const TLineEnd end = Ends[static_cast<std::size_t>(k - 1)];
+    if (end == leNone) Ends[static_cast<std::size_t>(k - 1)] = Style();
+    Ends.insert(Ends.begin() + k, end);
     Paras.insert(Paras.begin() + k, s);
     return eeOk;
 }
@@ -80,6 +117,7 @@ TEditorErrorCode TStoreModel::InsertParaAfter(std::int32_t k, const std::string&
 void TStoreModel::DeletePara(std::int32_t k) {
     if (!Exists(k) || Paras.size() == 1) return;
     Paras.erase(Paras.begin() + (k - 1));
+    Ends.erase(Ends.begin() + (k - 1));
 }
 
 TEditorErrorCode TStoreModel::SplitPara(std::int32_t k, std::int32_t p, bool trim,
@@ -121,7 +159,9 @@ TEditorErrorCode TStoreModel::JoinParas(std::int32_t k, std::int32_t p) {
     if (!next.empty()) {
         if (const TEditorErrorCode code = InsertChars(k, p, next)) return code;
     }
+    const TLineEnd nextEnd = Ends[static_cast<std::size_t>(k)];
     DeletePara(k + 1);
+    Ends[static_cast<std::size_t>(k - 1)] = nextEnd;
     return eeOk;
 }
 
@@ -129,11 +169,13 @@ void TStoreModel::DeleteRegion(std::int32_t k1, std::int32_t p1, std::int32_t k2
     if (k1 < 1 || k1 >= k2 || !Exists(k2)) return;
     if (p1 == 1 && p2 == 1) {
         Paras.erase(Paras.begin() + (k1 - 1), Paras.begin() + (k2 - 1));
+        Ends.erase(Ends.begin() + (k1 - 1), Ends.begin() + (k2 - 1));
         return;
     }
     if (p1 <= Length(k1)) DeleteChars(k1, p1, Length(k1) - p1 + 1);
     if (p2 > 1) DeleteChars(k2, 1, p2 - 1);
     Paras.erase(Paras.begin() + k1, Paras.begin() + (k2 - 1));
+    Ends.erase(Ends.begin() + k1, Ends.begin() + (k2 - 1));
     JoinParas(k1, Length(k1) + 1);
 }
 

@@ -11,7 +11,7 @@ std::vector<std::string> Paragraphs(TParaList& store) {
 
 void Fill(TParaList& store, const std::vector<std::string>& paragraphs) {
     for (std::size_t i = 0; i + 1 < paragraphs.size(); ++i)
-        store.AppendLoadedPara(paragraphs[i], false);
+        store.AppendLoadedPara(paragraphs[i], false, leLf);
     if (!paragraphs.back().empty())
         store.InsertChars(nullptr, store.ParaCount(), 1, paragraphs.back());
     store.SetUndoBufferSize(store.UndoBufferSize());
