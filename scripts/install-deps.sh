@@ -7,7 +7,7 @@ packages=(
     g++ make cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev
-    poppler-utils fonts-dejavu-core
+    poppler-utils fonts-dejavu-core fonts-noto-cjk
 )
 
 missing=()
