@@ -11,6 +11,7 @@ namespace wendax {
 
 TOvcCustomEditor::TOvcCustomEditor()
     : FStore(std::make_shared<TParaList>(this, false, kDefaultUndoBufferSize)), FCarets(*this) {
+    FStore->SetCharSet(FNewTextCharSet);
     ComputeHScrollRange();
     FFixedFont.OnChange = [this] { FontChanged(); };
     FHighlightColors.OnChange = [this] { RequestRepaint(true); };
@@ -87,6 +88,9 @@ std::string TOvcCustomEditor::CheckInvariants() {
         return "caret outside the text";
     if (!FScrollPastEnd && FCaretPos.Pos > FStore->ParaLength(FCaretPos.Para) + 1)
         return "caret after the end of its paragraph";
+    const std::string_view caretPara = FStore->ParaText(FCaretPos.Para);
+    if (CharStart(CharSet(), caretPara, FCaretPos.Pos - 1) != FCaretPos.Pos - 1)
+        return "caret inside a character";
     if (FStore->ParaToLine(FCaretPos) != TLineCol{FCaretLine, FCaretCol})
         return "caret line and column do not match its position";
     if (FTopLine < 1 || FTopLine > LineCount()) return "top line outside the text";

@@ -18,8 +18,10 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/command_codes.h"
 #include "base/editor_errors.h"
@@ -28,9 +30,12 @@
 #include "control/draw_line_event.h"
 #include "control/edit_base.h"
 #include "control/fixed_font.h"
+#include "engine/char_set.h"
 #include "engine/highlight.h"
 #include "engine/para_list.h"
 #include "engine/search_options.h"
+#include "platform/drawing_surface.h"
+#include "platform/services.h"
 
 namespace wendax {
 
@@ -45,6 +50,8 @@ using TShowStatusEvent =
     std::function<void(TOvcCustomEditor& sender, std::int32_t lineNum, std::int32_t colNum)>;
 using TTopLineChangedEvent = std::function<void(TOvcCustomEditor& sender, std::int32_t line)>;
 using TUserCommandEvent = std::function<void(TOvcCustomEditor& sender, TCommandCode command)>;
+// A character typed or pasted into an 8-bit text has no byte there; nothing was inserted.
+using TCharWithoutByteEvent = std::function<void(TOvcCustomEditor& sender, char32_t code)>;
 
 class TOvcCustomEditor : public TOvcEditBase, public TTextView {
   public:
@@ -94,7 +101,7 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     // ---- Editing
     // Carries out one command; codes of 256 and above go to OnUserCommand. False for a code
     // below 256 that is no command of the editor (nothing happens then).
-    virtual bool ProcessCommand(TCommandCode cmd, std::uint16_t charCode);
+    virtual bool ProcessCommand(TCommandCode cmd, std::uint32_t charCode);
     // Inserts `s` (up to a NUL) at the caret, replacing the highlight, in one undo group; a
     // line feed, or carriage returns ending the text, start a new paragraph. The caret goes
     // after the inserted text. Returns the store's first failure without reporting it; the
@@ -256,6 +263,13 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     std::uint8_t TabSize() const { return FStore->TabSize(); }
     // 0 is ignored.
     void SetTabSize(std::uint8_t value);
+    // How the text's bytes form characters. Setting it reinterprets the text: no byte
+    // changes, the caret and the highlight move to the start of the character they are in.
+    TCharSet CharSet() const { return FStore->CharSet(); }
+    void SetCharSet(TCharSet value);
+    // The character set of a new (empty or reset) text.
+    TCharSet NewTextCharSet() const { return FNewTextCharSet; }
+    void SetNewTextCharSet(TCharSet value) { FNewTextCharSet = value; }
     TTabType TabType() const { return FTabType; }
     void SetTabType(TTabType value);
     // Trailing blanks are removed from each paragraph AppendPara adds.
@@ -288,6 +302,7 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     TShowStatusEvent OnShowStatus;
     TTopLineChangedEvent OnTopLineChanged;
     TUserCommandEvent OnUserCommand;
+    TCharWithoutByteEvent OnCharWithoutByte;
     // Before each display line is painted; a handler that sets WasDrawn paints it itself.
     TEditorDrawLineEvent OnDrawLine;
 
@@ -344,7 +359,8 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     void FocusLost() override;
     bool KeyDown(const TKeyMessage& key) override;
     void SysKeyDown(const TKeyMessage& key) override;
-    void CharTyped(std::uint8_t ch) override;
+    void CharTyped(char32_t ch) override;
+    void TextCommitted(std::u32string_view text) override;
     void MouseDown(TMouseButton button, TPoint pos, std::uint8_t shift) override;
     void MouseMove(TPoint pos, std::uint8_t shift) override;
     void MouseUp(TMouseButton button, TPoint pos, std::uint8_t shift) override;
@@ -433,7 +449,9 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     void MoveTopOfPage(bool extend);
     void MoveBotOfPage(bool extend);
     void MoveToMarker(std::uint16_t charCode, bool set);
-    void TypeChar(char ch);
+    void TypeChar(char32_t code);
+    void TypeBytes(std::string_view bytes, bool joins);
+    std::optional<std::string> BytesToPaste(const TClipboardText& text);
     void InsertSpaces(std::int32_t count);
     std::int32_t FixedTabSpaces();
     std::int32_t SmartTabTarget();
@@ -473,6 +491,9 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     void DrawBookmarks(TDrawingSurface& surface, const TPaintContext& context);
     void DrawContinuationMarks(TDrawingSurface& surface, const TPaintContext& context);
     void DrawLine(TDrawingSurface& surface, const TPaintContext& context, std::int32_t row);
+    void CollectPaintChars(std::string_view text);
+    void DrawUtf8Runs(TDrawingSurface& surface, const TPaintContext& context, const TRect& rowRect,
+                      std::string_view text, std::int32_t line);
     void DrawRuns(TDrawingSurface& surface, const TPaintContext& context, const TRect& rowRect,
                   std::string_view visible, std::int32_t line);
 
@@ -530,12 +551,14 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     bool FWantTab = false;
     bool FWrapAtLeft = true;
     bool FWrapToWindow = false;
+    TCharSet FNewTextCharSet = chUtf8;
     TOvcFixedFont FFixedFont;
     TOvcColors FHighlightColors{SystemColor(sciHighlight), SystemColor(sciHighlightText)};
     TColor FColor = SystemColor(sciWindow);
     bool FEnabled = true;
     const TBitmap* FMarkerGlyphs = nullptr;  // while bookmarks are shown in a window
     std::string FPaintLine;                  // a painted line with its tabs expanded
+    std::vector<TCellChar> FPaintChars;      // a painted UTF-8 line's visible characters
 
     // Input state
     bool FSuppressNextChar = false;

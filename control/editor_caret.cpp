@@ -4,6 +4,7 @@
 
 #include "base/exceptions.h"
 #include "control/custom_editor.h"
+#include "engine/char_set.h"
 
 namespace wendax {
 
@@ -67,18 +68,20 @@ void TOvcCustomEditor::MoveCaret(const TCaretMove& move) {
 
 // After the last character of a line that continues in its paragraph the caret stands at
 // the start of the next line (the same paragraph position), except that vertical moves
-// stop on the last character.
+// stop on the last character. A column inside a character goes to that character's first
+// byte: the caret never stands inside a character.
 void TOvcCustomEditor::PlaceOnLine(std::int32_t line, std::int64_t col, bool vertical) {
     const TLineText text = FStore->GetLine(line);
     const auto length = static_cast<std::int32_t>(text.Text.size());
     auto column = static_cast<std::int32_t>(std::clamp<std::int64_t>(col, 1, MaxColumn(text)));
+    if (column <= length) column = CharStart(FStore->CharSet(), text.Text, column - 1) + 1;
     FCaretPos = {text.Para, text.Offset + column};
     FCaretLine = line;
     FCaretCol = column;
     if (column <= length || !LineContinues(text)) return;
     if (vertical) {
-        FCaretPos.Pos = text.Offset + length;
-        FCaretCol = length;
+        FCaretCol = PrevCharStart(FStore->CharSet(), text.Text, length) + 1;
+        FCaretPos.Pos = text.Offset + FCaretCol;
     } else {
         FCaretLine = line + 1;
         FCaretCol = 1;

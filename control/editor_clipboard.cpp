@@ -1,11 +1,13 @@
-// Copy, cut and paste through the platform's clipboard, in its plain-text form: the
-// characters with a carriage return and line feed between paragraphs (none before a
-// continuation, which is the same line of the file).
+// Copy, cut and paste through the platform's clipboard: the characters with a carriage
+// return and line feed between paragraphs (none before a continuation, which is the same
+// line of the file), as UTF-8 for other programs and as the exact bytes for the program
+// itself.
 #include <new>
 #include <optional>
 #include <string>
 
 #include "control/custom_editor.h"
+#include "engine/eight_bit_table.h"
 #include "platform/services.h"
 
 namespace wendax {
@@ -37,12 +39,32 @@ std::string TextBetween(TParaList& store, TParaPos from, TParaPos to) {
 
 }  // namespace
 
+// The exact bytes when they are in the text's character set, else the text converted into
+// it; nothing (after a beep and OnCharWithoutByte) when an 8-bit text has no byte for one
+// of its characters.
+std::optional<std::string> TOvcCustomEditor::BytesToPaste(const TClipboardText& text) {
+    const bool utf8 = CharSet() == chUtf8;
+    if (text.Exact && text.ExactIsUtf8 == utf8) return *text.Exact;
+    std::string source = text.Plain;
+    if (text.Exact) source = text.ExactIsUtf8 ? *text.Exact : EightBitToUtf8(*text.Exact);
+    if (utf8) return source;
+    std::string bytes;
+    char32_t missing = 0;
+    if (Utf8ToEightBit(source, bytes, missing)) return bytes;
+    Platform().Beep();
+    if (OnCharWithoutByte) OnCharWithoutByte(*this, missing);
+    return std::nullopt;
+}
+
 // False when nothing is highlighted or the copy failed for lack of memory (reported as
 // eeOutOfMemory; the clipboard keeps what it held).
 bool TOvcCustomEditor::CopyHighlight() {
     if (!HasSelection()) return false;
     try {
-        Platform().SetClipboardText(TextBetween(*FStore, FHighlight.Begin(), FHighlight.End()));
+        std::string bytes = TextBetween(*FStore, FHighlight.Begin(), FHighlight.End());
+        const bool utf8 = CharSet() == chUtf8;
+        std::string plain = utf8 ? bytes : EightBitToUtf8(bytes);
+        Platform().SetClipboardText({std::move(plain), std::move(bytes), utf8});
     } catch (const std::bad_alloc&) {
         ReportError(eeOutOfMemory);
         return false;
@@ -65,8 +87,9 @@ void TOvcCustomEditor::CutToClipboard() {
 void TOvcCustomEditor::PasteFromClipboard() {
     if (ReadOnly()) return;
     if (Platform().ClipboardHasText()) {
-        if (const std::optional<std::string> text = Platform().ClipboardText()) {
-            ReportError(InsertString(*text));
+        if (const std::optional<TClipboardText> text = Platform().ClipboardText()) {
+            if (const std::optional<std::string> bytes = BytesToPaste(*text))
+                ReportError(InsertString(*bytes));
         }
     }
     MarkVRangeStale();

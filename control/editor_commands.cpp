@@ -7,7 +7,7 @@ namespace wendax {
 
 struct TOvcCustomEditor::TCommandEntry {
     TCommandCode Code;
-    void (*Run)(TOvcCustomEditor& editor, std::uint16_t charCode);
+    void (*Run)(TOvcCustomEditor& editor, std::uint32_t charCode);
     // OnChange follows the command, whether or not it changed the text.
     bool ReportsChange;
 };
@@ -15,7 +15,7 @@ struct TOvcCustomEditor::TCommandEntry {
 // The ten set-marker and go-to-marker codes share one entry each.
 const TOvcCustomEditor::TCommandEntry* TOvcCustomEditor::FindCommand(TCommandCode cmd) {
     using E = TOvcCustomEditor;
-    using C = std::uint16_t;
+    using C = std::uint32_t;
     static constexpr TCommandEntry kCommands[] = {
         {ccLeft, [](E& e, C) { e.MoveLeft(false); }, false},
         {ccExtendLeft, [](E& e, C) { e.MoveLeft(true); }, false},
@@ -48,7 +48,7 @@ const TOvcCustomEditor::TCommandEntry* TOvcCustomEditor::FindCommand(TCommandCod
         {ccScrollUp, [](E& e, C) { e.ScrollLines(-1); }, false},
         {ccScrollDown, [](E& e, C) { e.ScrollLines(1); }, false},
         {ccIns, [](E& e, C) { e.SetInsertMode(!e.InsertMode()); }, false},
-        {ccInsertChar, [](E& e, C c) { e.TypeChar(static_cast<char>(c & 0xFF)); }, true},
+        {ccInsertChar, [](E& e, C c) { e.TypeChar(static_cast<char32_t>(c)); }, true},
         {ccTab, [](E& e, C) { e.Tab(); }, true},
         {ccNewLine, [](E& e, C) { e.NewLine(); }, false},
         {ccBack, [](E& e, C) { e.Back(); }, true},
@@ -78,7 +78,7 @@ const TOvcCustomEditor::TCommandEntry* TOvcCustomEditor::FindCommand(TCommandCod
     return cmd < ccUserFirst ? kByCode[cmd] : nullptr;
 }
 
-bool TOvcCustomEditor::ProcessCommand(TCommandCode cmd, std::uint16_t charCode) {
+bool TOvcCustomEditor::ProcessCommand(TCommandCode cmd, std::uint32_t charCode) {
     if (cmd >= ccUserFirst) {
         DoOnUserCommand(cmd);
         return true;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "control/custom_editor.h"
+#include "engine/char_set.h"
 #include "engine/undo_group.h"
 #include "engine/word_delimiters.h"
 
@@ -27,14 +28,16 @@ void TOvcCustomEditor::DeleteRange(TParaPos from, TParaPos to) {
     MoveCaretToPos(from, false);
 }
 
-// The highlight; else the character at the caret, or at the end of a paragraph the join of
-// the next one (spaces fill a gap up to a caret beyond the end). The caret keeps its
+// The highlight; else the character at the caret (all its bytes), or at the end of a paragraph the
+// join of the next one (spaces fill a gap up to a caret beyond the end). The caret keeps its
 // paragraph position.
 void TOvcCustomEditor::Del() {
     if (ReadOnly() || DeleteHighlight()) return;
     const TParaPos at = CaretParaPos();
     if (at.Pos <= FStore->ParaLength(at.Para)) {
-        FStore->DeleteChars(this, at.Para, at.Pos, 1);
+        const std::string_view text = FStore->ParaText(at.Para);
+        const std::int32_t end = CharEnd(FStore->CharSet(), text, at.Pos - 1);
+        FStore->DeleteChars(this, at.Para, at.Pos, end - (at.Pos - 1));
         ShowEdit(false);
     } else if (at.Para < ParaCount()) {
         if (const TEditorErrorCode code = FStore->JoinParas(this, at.Para, at.Pos)) {
@@ -121,15 +124,16 @@ void TOvcCustomEditor::DelWord() {
     const TParaPos at = CaretParaPos();
     const std::string_view text = FStore->ParaText(at.Para);
     const auto length = static_cast<std::int32_t>(text.size());
-    std::int32_t end = at.Pos;
-    while (end <= length && IsWordChar(text[static_cast<std::size_t>(end - 1)]))
-        ++end;
-    while (end <= length && IsBlank(text[static_cast<std::size_t>(end - 1)]))
-        ++end;
-    if (end == at.Pos) {
+    const TCharSet set = FStore->CharSet();
+    std::int32_t end = at.Pos - 1;
+    while (end < length && IsWordCharAt(set, text, end))
+        end = CharEnd(set, text, end);
+    while (end < length && IsBlank(text[static_cast<std::size_t>(end)]))
+        end = CharEnd(set, text, end);
+    if (end == at.Pos - 1) {
         Del();
     } else {
-        DeleteRange(at, {at.Para, end});
+        DeleteRange(at, {at.Para, end + 1});
     }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "control/custom_editor.h"
+#include "engine/char_set.h"
 #include "engine/word_delimiters.h"
 
 namespace wendax {
@@ -39,22 +40,27 @@ void TOvcCustomEditor::SelectWordAt(TLineCol at, bool extend) {
     const std::string_view para = FStore->ParaText(line.Para);
     const auto length = static_cast<std::int32_t>(para.size());
     const auto lineLength = static_cast<std::int32_t>(line.Text.size());
-    const auto charAt = [&para](std::int32_t pos) {
-        return para[static_cast<std::size_t>(pos - 1)];
-    };
+    const TCharSet set = FStore->CharSet();
+    // Positions are 1-based and stand on character starts; the character at position p
+    // begins at byte p - 1.
+    const auto isWord = [&](std::int32_t pos) { return IsWordCharAt(set, para, pos - 1); };
+    const auto before = [&](std::int32_t pos) { return PrevCharStart(set, para, pos - 1) + 1; };
+    const auto after = [&](std::int32_t pos) { return CharEnd(set, para, pos - 1) + 1; };
     std::int32_t i = std::max(line.Offset + std::min(at.Col, lineLength), line.Offset + 1);
+    if (length > 0) i = CharStart(set, para, i - 1) + 1;
     if (i > 1 && length > 0) {
-        while (i >= 1 && IsWordDelimiter(charAt(i)))
-            --i;
-        while (i >= 1 && IsWordChar(charAt(i)))
-            --i;
-        ++i;
+        // i <= length here: back over delimiters, then over the word (0 = before the text)
+        while (i >= 1 && !isWord(i))
+            i = i == 1 ? 0 : before(i);
+        while (i >= 1 && isWord(i))
+            i = i == 1 ? 0 : before(i);
+        i = i == 0 ? 1 : after(i);
     }
     std::int32_t j = i;
-    while (j <= length && IsWordChar(charAt(j)))
-        ++j;
-    while (j <= length && IsBlank(charAt(j)))
-        ++j;
+    while (j <= length && isWord(j))
+        j = after(j);
+    while (j <= length && IsBlank(para[static_cast<std::size_t>(j - 1)]))
+        j = after(j);
     const TParaPos wordStart{line.Para, std::max(i, line.Offset + 1)};
     const TParaPos wordEnd{line.Para, std::min(j, line.Offset + lineLength + 1)};
     if (!extend) return SelectRange(wordStart, wordEnd);

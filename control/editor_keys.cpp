@@ -2,6 +2,7 @@
 // keys no table handles may still type their character, which arrives separately.
 #include "control/controller.h"
 #include "control/custom_editor.h"
+#include "engine/undo_group.h"
 
 namespace wendax {
 
@@ -30,9 +31,17 @@ void TOvcCustomEditor::SysKeyDown(const TKeyMessage& key) {
     if (cmd != ccNone) ProcessCommand(cmd, key.Key);
 }
 
-void TOvcCustomEditor::CharTyped(std::uint8_t ch) {
+void TOvcCustomEditor::CharTyped(char32_t ch) {
     if (FSuppressNextChar || ch < 32) return;
     ProcessCommand(ccInsertChar, ch);
+}
+
+// Character by character as typing, in one undo group; control characters are left out.
+void TOvcCustomEditor::TextCommitted(std::u32string_view text) {
+    FSuppressNextChar = false;
+    TUndoGroup group(FStore->UndoBuffer());
+    for (const char32_t ch : text)
+        if (ch >= 32) ProcessCommand(ccInsertChar, ch);
 }
 
 }  // namespace wendax

@@ -1,27 +1,30 @@
 // The caret-moving commands. Each turns its target into a move of MoveCaret; the extending
 // forms drag the highlight's caret-side end along.
 #include "control/custom_editor.h"
-#include "engine/word_delimiters.h"
+#include "engine/char_set.h"
 
 namespace wendax {
 
-// One position left; at the start of a paragraph to the end of the previous line when
-// WrapAtLeft allows it, else no move at all.
+// One character left (one position in the blank area); at the start of a paragraph to the end of
+// the previous line when WrapAtLeft allows it, else no move at all.
 void TOvcCustomEditor::MoveLeft(bool extend) {
     const TParaPos at = CaretParaPos();
     if (at.Pos > 1) {
-        MoveCaretToPos({at.Para, at.Pos - 1}, extend);
+        const std::string_view text = FStore->ParaText(at.Para);
+        MoveCaretToPos({at.Para, PrevCharStart(FStore->CharSet(), text, at.Pos - 1) + 1}, extend);
     } else if (FWrapAtLeft && FCaretLine > 1) {
         MoveCaretTo(FCaretLine - 1, FStore->LineLength(FCaretLine - 1) + 1, extend);
     }
 }
 
-// One position right while on a character (always with ScrollPastEnd); from the end of a
-// paragraph to the start of the next line, and no move at all on the last line.
+// One character right (one position in the blank area) while on a character (always with
+// ScrollPastEnd); from the end of a paragraph to the start of the next line, and no move at all on
+// the last line.
 void TOvcCustomEditor::MoveRight(bool extend) {
     const TParaPos at = CaretParaPos();
     if (FScrollPastEnd || at.Pos <= FStore->ParaLength(at.Para)) {
-        MoveCaretToPos({at.Para, at.Pos + 1}, extend);
+        const std::string_view text = FStore->ParaText(at.Para);
+        MoveCaretToPos({at.Para, CharEnd(FStore->CharSet(), text, at.Pos - 1) + 1}, extend);
     } else if (FCaretLine < LineCount()) {
         MoveCaretTo(FCaretLine + 1, 1, extend);
     }
@@ -47,7 +50,8 @@ void TOvcCustomEditor::MoveEnd(bool extend) {
     RefreshPositions();
     const TLineText line = FStore->GetLine(FCaretLine);
     const auto length = static_cast<std::int32_t>(line.Text.size());
-    MoveCaretTo(FCaretLine, LineContinues(line) ? length : length + 1, extend);
+    const std::int32_t last = PrevCharStart(FStore->CharSet(), line.Text, length) + 1;
+    MoveCaretTo(FCaretLine, LineContinues(line) ? last : length + 1, extend);
 }
 
 // Back over delimiters, then over word characters, to the first character of that word.
@@ -59,12 +63,13 @@ void TOvcCustomEditor::MoveWordLeft(bool extend) {
         return;
     }
     const std::string_view text = FStore->ParaText(at.Para);
-    auto i = std::min<std::size_t>(static_cast<std::size_t>(at.Pos - 1), text.size());
-    while (i > 0 && IsWordDelimiter(text[i - 1]))
-        --i;
-    while (i > 0 && IsWordChar(text[i - 1]))
-        --i;
-    MoveCaretToPos({at.Para, static_cast<std::int32_t>(i) + 1}, extend);
+    const TCharSet set = FStore->CharSet();
+    std::int32_t i = std::min(at.Pos - 1, static_cast<std::int32_t>(text.size()));
+    while (i > 0 && !IsWordCharAt(set, text, PrevCharStart(set, text, i)))
+        i = PrevCharStart(set, text, i);
+    while (i > 0 && IsWordCharAt(set, text, PrevCharStart(set, text, i)))
+        i = PrevCharStart(set, text, i);
+    MoveCaretToPos({at.Para, i + 1}, extend);
 }
 
 // Over word characters, then over delimiters, to the next word (or just after the end of
@@ -77,12 +82,13 @@ void TOvcCustomEditor::MoveWordRight(bool extend) {
         if (FCaretLine < LineCount()) MoveCaretTo(FCaretLine + 1, 1, extend);
         return;
     }
-    std::int32_t i = at.Pos;
-    while (i <= length && IsWordChar(text[static_cast<std::size_t>(i - 1)]))
-        ++i;
-    while (i <= length && IsWordDelimiter(text[static_cast<std::size_t>(i - 1)]))
-        ++i;
-    MoveCaretToPos({at.Para, i}, extend);
+    const TCharSet set = FStore->CharSet();
+    std::int32_t i = at.Pos - 1;
+    while (i < length && IsWordCharAt(set, text, i))
+        i = CharEnd(set, text, i);
+    while (i < length && !IsWordCharAt(set, text, i))
+        i = CharEnd(set, text, i);
+    MoveCaretToPos({at.Para, i + 1}, extend);
 }
 
 void TOvcCustomEditor::MoveFirstPage(bool extend) {

@@ -49,7 +49,7 @@ bool TOvcCustomEditor::SplitAtCaret(std::int32_t& nextPos) {
         const std::int32_t count = std::min(static_cast<std::int32_t>(line.Text.size()), FCaretCol);
         while (blanks < count && IsBlank(line.Text[static_cast<std::size_t>(blanks)]))
             ++blanks;
-        width = DisplayWidth(line.Text, blanks, TabSize());
+        width = DisplayWidth(FStore->CharSet(), line.Text, blanks, TabSize());
     }
     if (const TEditorErrorCode code = FStore->CheckLimits(0, 1, std::int64_t{width} + 2)) {
         ReportError(code);

@@ -8,6 +8,7 @@
 #include "control/custom_editor.h"
 #include "control/marker_glyphs.h"
 #include "control/row_runs.h"
+#include "engine/char_set.h"
 #include "engine/display_columns.h"
 
 namespace wendax {
@@ -30,6 +31,28 @@ struct TOvcCustomEditor::TPaintContext {
 };
 
 namespace {
+
+bool IsAscii(std::string_view text) {
+    unsigned char any = 0;
+    for (const char c : text)
+        any |= static_cast<unsigned char>(c);
+    return any < 0x80;
+}
+
+// The runs of a row of `length` cells shown from cell `left` of display line `line`, with
+// the highlight from `begin` up to `end` (display lines and screen columns; line 0: none).
+// On the highlight's first line it starts at its screen column, on its last it ends before
+// its end's screen column; lines between are highlighted whole.
+TRowRuns RowRuns(TLineCol begin, TLineCol end, std::int32_t line, std::int32_t left,
+                 std::int32_t length) {
+    std::int32_t from = length;
+    std::int32_t to = length;
+    if (begin.Line != 0 && line >= begin.Line && line <= end.Line) {
+        from = line == begin.Line ? begin.Col - left - 1 : 0;
+        to = line == end.Line ? end.Col - left - 1 : length;
+    }
+    return SplitRow(length, from, to);
+}
 
 // The display line and screen column of a paragraph position.
 TLineCol ScreenPoint(TParaList& store, TParaPos at) {
@@ -171,22 +194,70 @@ void TOvcCustomEditor::DrawLine(TDrawingSurface& surface, const TPaintContext& c
         DoOnDrawLine(hook);
         if (hook.WasDrawn) return;
     }
+    const std::string_view raw = FStore->GetLine(line).Text;
+    if (CharSet() == chUtf8 && !IsAscii(raw))
+        return DrawUtf8Runs(surface, context, rowRect, raw, line);
     DrawRuns(surface, context, rowRect, visible, line);
 }
 
-// On the highlight's first line the highlight starts at its screen column, on its last it
-// ends before its end's screen column; lines between are highlighted whole.
+// The visible cells of a UTF-8 line, from cell LeftColumn on: each character with its
+// cells; a tab as one space per cell, and a wide character cut by the left edge as a space.
+void TOvcCustomEditor::CollectPaintChars(std::string_view text) {
+    static constexpr std::string_view kSpace = " ";
+    FPaintChars.clear();
+    const TCharSet set = CharSet();
+    const std::int32_t right = FLeftColumn + FVisibleColumns;
+    std::int32_t cell = 0;
+    for (std::int32_t at = 0; at < static_cast<std::int32_t>(text.size()) && cell < right;) {
+        const TCharExtent c = CharAt(set, text, at);
+        const bool tab = text[static_cast<std::size_t>(at)] == '\t';
+        const std::int32_t end = tab ? AdvanceColumn(cell, '\t', TabSize()) : cell + c.Cells;
+        if (!tab && cell >= FLeftColumn) {
+            const bool valid = DecodeUtf8(text, at).Valid;
+            const auto bytes =
+                text.substr(static_cast<std::size_t>(at), static_cast<std::size_t>(c.End - at));
+            FPaintChars.push_back({valid ? bytes : std::string_view(), c.Cells});
+        } else {
+            for (std::int32_t k = std::max(cell, FLeftColumn); k < std::min(end, right); ++k)
+                FPaintChars.push_back({kSpace, 1});
+        }
+        cell = end;
+        at = c.End;
+    }
+}
+
+// As DrawRuns, in cells: the highlight's ends stand on character starts, so each run is
+// whole characters.
+void TOvcCustomEditor::DrawUtf8Runs(TDrawingSurface& surface, const TPaintContext& context,
+                                    const TRect& rowRect, std::string_view text,
+                                    std::int32_t line) {
+    CollectPaintChars(text);
+    std::int32_t length = 0;
+    for (const TCellChar& c : FPaintChars)
+        length += c.Cells;
+    const TRowRuns runs = RowRuns(context.HighBegin, context.HighEnd, line, FLeftColumn, length);
+    if (runs.Count == 0) return surface.FillRect(rowRect, context.Back);
+    std::size_t first = 0;
+    std::int32_t cell = 0;
+    for (int i = 0; i < runs.Count; ++i) {
+        const TRowRun& run = runs.Runs[static_cast<std::size_t>(i)];
+        std::size_t last = first;
+        while (last < FPaintChars.size() && cell < run.Start + run.Length)
+            cell += FPaintChars[last++].Cells;
+        const int x = rowRect.Left + run.Start * FCharWidth;
+        const int right = i == runs.Count - 1 ? rowRect.Right : x + run.Length * FCharWidth;
+        surface.CharsOut(x, rowRect.Top + 1, {x, rowRect.Top, right, rowRect.Bottom},
+                         std::span<const TCellChar>(FPaintChars).subspan(first, last - first),
+                         run.Highlighted ? context.HighFore : context.Fore,
+                         run.Highlighted ? context.HighBack : context.Back);
+        first = last;
+    }
+}
+
 void TOvcCustomEditor::DrawRuns(TDrawingSurface& surface, const TPaintContext& context,
                                 const TRect& rowRect, std::string_view visible, std::int32_t line) {
     const auto length = static_cast<std::int32_t>(visible.size());
-    std::int32_t start = length;
-    std::int32_t end = length;
-    if (context.HighBegin.Line != 0 && line >= context.HighBegin.Line &&
-        line <= context.HighEnd.Line) {
-        start = line == context.HighBegin.Line ? context.HighBegin.Col - FLeftColumn - 1 : 0;
-        end = line == context.HighEnd.Line ? context.HighEnd.Col - FLeftColumn - 1 : length;
-    }
-    const TRowRuns runs = SplitRow(length, start, end);
+    const TRowRuns runs = RowRuns(context.HighBegin, context.HighEnd, line, FLeftColumn, length);
     if (runs.Count == 0) return surface.FillRect(rowRect, context.Back);
     for (int i = 0; i < runs.Count; ++i) {
         const TRowRun& run = runs.Runs[static_cast<std::size_t>(i)];

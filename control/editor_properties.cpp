@@ -101,6 +101,12 @@ void TOvcCustomEditor::SetTabSize(std::uint8_t value) {
     RequestRepaint(true);
 }
 
+void TOvcCustomEditor::SetCharSet(TCharSet value) {
+    if (value == CharSet()) return;
+    FStore->SetCharSet(value);
+    RequestRepaint(true);
+}
+
 void TOvcCustomEditor::SetTabType(TTabType value) {
     if (value == FTabType) return;
     FTabType = value;

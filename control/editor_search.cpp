@@ -6,6 +6,7 @@
 #include "engine/replace_all.h"
 #include "engine/search_scan.h"
 #include "engine/upper_case.h"
+#include "engine/utf8_case_fold.h"
 #include "platform/services.h"
 
 namespace wendax {
@@ -18,9 +19,18 @@ std::string_view Cut(std::string_view text) {
     return text.substr(0, std::min(text.find('\0'), TSearchPattern::kMaxLength));
 }
 
-// The replace step's comparison: without matching case only a-z ignore it.
-bool SameText(std::string_view a, std::string_view b, bool matchCase) {
+// The replace step's comparison: without matching case only a-z ignore it in an 8-bit
+// text; a UTF-8 text folds both as its search does, so that the occurrence a search
+// highlighted is the one replaced.
+bool SameText(std::string_view a, std::string_view b, bool matchCase, TCharSet set) {
     if (a.size() != b.size()) return false;
+    if (!matchCase && set == chUtf8) {
+        std::string x;
+        std::string y;
+        FoldUtf8Case(a, x);
+        FoldUtf8Case(b, y);
+        return x == y;
+    }
     for (std::size_t i = 0; i < a.size(); ++i) {
         const char x = matchCase ? a[i] : AsciiUpperCase(a[i]);
         const char y = matchCase ? b[i] : AsciiUpperCase(b[i]);
@@ -78,7 +88,7 @@ std::int32_t TEditorSearch::Run() {
     }
     const TParaPos start = StartPoint();
     const TSearchScope scope = Scope(start);
-    const TSearchPattern pattern(FPattern, Has(srMatchCase));
+    const TSearchPattern pattern(FPattern, Has(srMatchCase), FStore.CharSet());
     TSearchScan scan(FStore, pattern, Has(srWholeWordsOnly));
     if (Replacing() && Has(srReplaceAll)) return ReplaceEvery(scan, start, scope, replaced);
     const std::int32_t found = FindOne(scan, start, scope);
@@ -95,7 +105,8 @@ TEditorErrorCode TEditorSearch::ReplaceHighlight(bool& replaced) {
     const std::string_view text = FStore.ParaText(begin.Para);
     const auto at = static_cast<std::size_t>(begin.Pos - 1);
     if (at + FPattern.size() > text.size()) return eeOk;
-    if (!SameText(text.substr(at, FPattern.size()), FPattern, Has(srMatchCase))) return eeOk;
+    if (!SameText(text.substr(at, FPattern.size()), FPattern, Has(srMatchCase), FStore.CharSet()))
+        return eeOk;
     if (FReplacement.empty()) {
         FStore.DeleteChars(&FEditor, begin.Para, begin.Pos, end.Pos - begin.Pos);
         FEditor.SetCaretParaPos(begin);

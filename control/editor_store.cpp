@@ -43,6 +43,7 @@ std::unique_ptr<TParaList> TOvcCustomEditor::CreateEmptyStore() const {
     store->SetParaLengthLimit(ParaLengthLimit());
     store->SetWrapColumn(WrapColumn());
     store->SetTabSize(TabSize());
+    store->SetCharSet(FNewTextCharSet);
     return store;
 }
 
@@ -120,6 +121,8 @@ void TOvcCustomEditor::ClampPositions() {
     if (!FScrollPastEnd) {
         FCaretPos.Pos = std::min(FCaretPos.Pos, FStore->ParaLength(FCaretPos.Para) + 1);
     }
+    const std::string_view caretPara = FStore->ParaText(FCaretPos.Para);
+    FCaretPos.Pos = CharStart(FStore->CharSet(), caretPara, FCaretPos.Pos - 1) + 1;
     FTopPos.Para = std::clamp(FTopPos.Para, 1, ParaCount());
     FTopPos.Pos = std::clamp(FTopPos.Pos, 1, FStore->ParaLength(FTopPos.Para) + 1);
 }

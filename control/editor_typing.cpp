@@ -2,21 +2,43 @@
 #include <optional>
 
 #include "control/custom_editor.h"
+#include "engine/char_set.h"
+#include "engine/eight_bit_table.h"
 #include "engine/undo_group.h"
+#include "platform/services.h"
 
 namespace wendax {
 
-// A highlight is replaced (in one undo group with the character, which is then inserted
-// whatever the mode). A NUL cannot be held by the text and types nothing. A failure is
-// reported and leaves the caret where it is.
-void TOvcCustomEditor::TypeChar(char ch) {
-    if (ReadOnly() || ch == '\0') return;
+// The character goes in as UTF-8 in a UTF-8 text and as its byte in an 8-bit text; one
+// without a byte there beeps, is reported through OnCharWithoutByte and types nothing (it
+// never becomes another character). A NUL cannot be held by the text and types nothing.
+void TOvcCustomEditor::TypeChar(char32_t code) {
+    if (ReadOnly() || code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return;
+    std::string bytes;
+    if (FStore->CharSet() == chUtf8) {
+        AppendUtf8(bytes, code);
+    } else if (const std::optional<std::uint8_t> byte = EightBitByte(code)) {
+        bytes = static_cast<char>(*byte);
+    } else {
+        Platform().Beep();
+        if (OnCharWithoutByte) OnCharWithoutByte(*this, code);
+        return;
+    }
+    TypeBytes(bytes, FStore->CharSet() == chUtf8 && CodeCells(code) == 0);
+}
+
+// The bytes of one character. A highlight is replaced (in one undo group with the
+// character, which is then inserted whatever the mode); overwriting replaces the whole
+// character at the caret, except that a combining mark (`joins`) is always inserted, to
+// join the character before it. A failure is reported and leaves the caret where it is.
+void TOvcCustomEditor::TypeBytes(std::string_view bytes, bool joins) {
+    if (ReadOnly() || bytes.empty()) return;
     TParaPos at;
     std::int32_t lineBefore = 0;
     TEditorErrorCode code = eeOk;
     {
         std::optional<TUndoGroup> group;
-        bool insert = FInsertMode;
+        bool insert = FInsertMode || joins;
         if (HasSelection()) {
             group.emplace(FStore->UndoBuffer());
             DeleteHighlight();
@@ -24,17 +46,20 @@ void TOvcCustomEditor::TypeChar(char ch) {
         }
         at = CaretParaPos();
         lineBefore = FCaretLine;
-        const std::string_view text(&ch, 1);
-        code = insert || at.Pos > FStore->ParaLength(at.Para)
-                   ? FStore->InsertChars(this, at.Para, at.Pos, text)
-                   : FStore->ReplaceChars(this, at.Para, at.Pos, 1, text);
+        const std::string_view para = FStore->ParaText(at.Para);
+        const auto length = static_cast<std::int32_t>(para.size());
+        code = insert || at.Pos > length
+                   ? FStore->InsertChars(this, at.Para, at.Pos, bytes)
+                   : FStore->ReplaceChars(this, at.Para, at.Pos,
+                                          CharEnd(FStore->CharSet(), para, at.Pos - 1) - at.Pos + 1,
+                                          bytes);
     }
     if (code != eeOk) {
         ReportError(code);
         return;
     }
     ShowEdit(false);
-    MoveCaretToPos({at.Para, at.Pos + 1}, false);
+    MoveCaretToPos({at.Para, at.Pos + static_cast<std::int32_t>(bytes.size())}, false);
     if (FCaretLine > lineBefore && FLeftColumn != 0) ScrollBy(-FLeftColumn, 0);
 }
 

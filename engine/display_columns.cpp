@@ -6,14 +6,38 @@ namespace {
 bool HasTab(std::string_view text) {
     return text.find('\t') != std::string_view::npos;
 }
+
+// Every character is one byte of one cell: no tab, and (in UTF-8) no byte above 127.
+bool IsPlain(TCharSet set, std::string_view text) {
+    if (HasTab(text)) return false;
+    if (set == chEightBit) return true;
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
+std::int32_t Advance(std::int32_t width, const TCharExtent& c, std::string_view line,
+                     std::int32_t tabSize) {
+    return line[static_cast<std::size_t>(c.Begin)] == '\t' ? AdvanceColumn(width, '\t', tabSize)
+                                                           : width + c.Cells;
+}
 }  // namespace
 
-std::int32_t DisplayWidth(std::string_view line, std::int32_t count, std::int32_t tabSize) {
+std::int32_t DisplayWidth(TCharSet set, std::string_view line, std::int32_t count,
+                          std::int32_t tabSize) {
     const std::string_view part = line.substr(0, static_cast<std::size_t>(count));
-    if (!HasTab(part)) return static_cast<std::int32_t>(part.size());
+    if (IsPlain(set, part) &&
+        (count >= static_cast<std::int32_t>(line.size()) || set == chEightBit ||
+         static_cast<unsigned char>(line[part.size()]) < 0x80))
+        return static_cast<std::int32_t>(part.size());
     std::int32_t width = 0;
-    for (const char c : part)
-        width = AdvanceColumn(width, c, tabSize);
+    const auto length = static_cast<std::int32_t>(line.size());
+    for (std::int32_t at = 0; at < length;) {
+        const TCharExtent c = CharAt(set, line, at);
+        if (c.End > count) break;
+        width = Advance(width, c, line, tabSize);
+        at = c.End;
+    }
     return width;
 }
 
@@ -32,24 +56,28 @@ void ExpandTabs(std::string_view line, std::int32_t tabSize, std::size_t maxLeng
     if (out.size() > maxLength) out.resize(maxLength);
 }
 
-std::int32_t PosToColumn(std::string_view line, std::int32_t p, std::int32_t tabSize) {
+std::int32_t PosToColumn(TCharSet set, std::string_view line, std::int32_t p,
+                         std::int32_t tabSize) {
     const auto length = static_cast<std::int32_t>(line.size());
     if (p <= 1 || length == 0) return p == 0 ? 1 : p;
-    if (p > length) return DisplayWidth(line, length, tabSize) + (p - length);
-    return DisplayWidth(line, p - 1, tabSize) + 1;
+    if (p > length) return DisplayWidth(set, line, length, tabSize) + (p - length);
+    return DisplayWidth(set, line, p - 1, tabSize) + 1;
 }
 
 // The text ends at display column w = its whole width. Columns up to w belong to characters
 // (a tab owning every column of its span, also as the last character); column w + d is the
 // virtual position length + d.
-std::int32_t ColumnToPos(std::string_view line, std::int32_t c, std::int32_t tabSize) {
+std::int32_t ColumnToPos(TCharSet set, std::string_view line, std::int32_t c,
+                         std::int32_t tabSize) {
     const auto length = static_cast<std::int32_t>(line.size());
     if (c <= 1 || length == 0) return c;
-    if (!HasTab(line)) return c;  // beyond the end this is length + (c - length) as well
+    if (IsPlain(set, line)) return c;  // beyond the end this is length + (c - length) as well
     std::int32_t width = 0;
-    for (std::int32_t i = 0; i < length; ++i) {
-        width = AdvanceColumn(width, line[static_cast<std::size_t>(i)], tabSize);
-        if (width >= c) return i + 1;
+    for (std::int32_t at = 0; at < length;) {
+        const TCharExtent ch = CharAt(set, line, at);
+        width = Advance(width, ch, line, tabSize);
+        if (width >= c) return at + 1;
+        at = ch.End;
     }
     return length + (c - width);
 }

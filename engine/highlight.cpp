@@ -9,15 +9,17 @@ namespace wendax {
 
 namespace {
 
+// Within the text and on the first byte of a character.
 TParaPos Clamped(TParaList& store, TParaPos at) {
     at.Para = std::clamp(at.Para, 1, store.ParaCount());
     at.Pos = std::clamp(at.Pos, 1, store.ParaLength(at.Para) + 1);
+    at.Pos = CharStart(store.CharSet(), store.ParaText(at.Para), at.Pos - 1) + 1;
     return at;
 }
 
 bool Valid(TParaList& store, TParaPos at) {
     return at.Para >= 1 && at.Para <= store.ParaCount() && at.Pos >= 1 &&
-           at.Pos <= store.ParaLength(at.Para) + 1;
+           at.Pos <= store.ParaLength(at.Para) + 1 && Clamped(store, at) == at;
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ TParaList::~TParaList() {
 
 TWrapParams TParaList::WrapParams() const {
     const bool wraps = FWordWrap && FWrapColumn > 0 && FWrapColumn != kMaxInt32;
-    return {wraps ? FWrapColumn : 0, FTabSize};
+    return {wraps ? FWrapColumn : 0, FTabSize, FCharSet};
 }
 
 void TParaList::SetWordWrap(bool value) {
@@ -54,6 +54,14 @@ void TParaList::SetTabSize(std::uint8_t value) {
     if (value == 0 || value == FTabSize) return;
     FTabSize = value;
     ChangeSetting(FWordWrap);
+}
+
+void TParaList::SetCharSet(TCharSet value) {
+    if (value == FCharSet) return;
+    FCharSet = value;
+    FWrapper.SetParams(WrapParams());
+    if (FWordWrap) RewrapAll();
+    FViews.RecomputeAll();
 }
 
 void TParaList::ChangeSetting(bool rewrap) {

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "base/editor_errors.h"
+#include "engine/char_set.h"
 #include "engine/markers.h"
 #include "engine/para_index.h"
 #include "engine/para_storage.h"
@@ -105,6 +106,10 @@ class TParaList final : private THeldParaReleaser {
     void SetWrapColumn(std::int32_t value);
     std::uint8_t TabSize() const { return FTabSize; }
     void SetTabSize(std::uint8_t value);  // 0 is ignored
+    // How the bytes form characters; 8-bit in a new store. Changing it changes no byte: it
+    // re-wraps (while wrapping) and asks every view to recompute its positions.
+    TCharSet CharSet() const { return FCharSet; }
+    void SetCharSet(TCharSet value);
     std::int32_t ByteLimit() const { return FByteLimit; }
     void SetByteLimit(std::int32_t value) { FByteLimit = value; }
     std::int32_t ParaLimit() const { return FParaLimit; }
@@ -342,6 +347,7 @@ class TParaList final : private THeldParaReleaser {
     bool FWordWrap;
     std::int32_t FWrapColumn = 80;
     std::uint8_t FTabSize = 8;
+    TCharSet FCharSet = chEightBit;
     bool FModified = false;
     bool FNotifyEnabled = true;
     bool FReplaying = false;

@@ -177,7 +177,7 @@ TLineText TParaList::CachedLine() const {
 
 std::int32_t TParaList::LineWidth(std::int32_t n) {
     const std::string_view text = GetLine(n).Text;
-    return DisplayWidth(text, static_cast<std::int32_t>(text.size()), FTabSize);
+    return DisplayWidth(FCharSet, text, static_cast<std::int32_t>(text.size()), FTabSize);
 }
 
 TLineCol TParaList::LineOfPos(TParaRef para, std::int32_t p) const {
@@ -203,11 +203,11 @@ TLineStart TParaList::LineToPara(std::int32_t line) {
 }
 
 std::int32_t TParaList::PosToColumn(std::string_view line, std::int32_t p) const {
-    return wendax::PosToColumn(line, p, FTabSize);
+    return wendax::PosToColumn(FCharSet, line, p, FTabSize);
 }
 
 std::int32_t TParaList::ColumnToPos(std::string_view line, std::int32_t column) const {
-    return wendax::ColumnToPos(line, column, FTabSize);
+    return wendax::ColumnToPos(FCharSet, line, column, FTabSize);
 }
 
 }  // namespace wendax

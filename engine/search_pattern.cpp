@@ -3,12 +3,18 @@
 #include <algorithm>
 #include <bit>
 
+#include "engine/utf8_case_fold.h"
+
 namespace wendax {
 
 namespace {
 
-std::string Folded(std::string_view text, const TCaseTable& fold) {
+std::string Folded(std::string_view text, const TCaseTable& fold, bool utf8) {
     std::string folded(text.substr(0, TSearchPattern::kMaxLength));
+    if (utf8) {
+        FoldUtf8Case(std::string(folded), folded);
+        return folded;
+    }
     for (char& c : folded)
         c = static_cast<char>(fold[static_cast<std::uint8_t>(c)]);
     return folded;
@@ -16,9 +22,10 @@ std::string Folded(std::string_view text, const TCaseTable& fold) {
 
 }  // namespace
 
-TSearchPattern::TSearchPattern(std::string_view text, bool matchCase)
-    : FText(Folded(text, matchCase ? kSameCase : kUpperCase)),
-      FCase(matchCase ? &kSameCase : &kUpperCase),
+TSearchPattern::TSearchPattern(std::string_view text, bool matchCase, TCharSet set)
+    : FFoldsUtf8(!matchCase && set == chUtf8),
+      FText(Folded(text, matchCase ? kSameCase : kUpperCase, FFoldsUtf8)),
+      FCase(matchCase || FFoldsUtf8 ? &kSameCase : &kUpperCase),
       FFilter(FText.empty() ? std::string_view(" ") : FText, *FCase) {
     const auto n = static_cast<std::uint8_t>(FText.size());
     std::array<std::uint8_t, 256> byPatternChar;

@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/char_set.h"
 #include "engine/edge_filter.h"
 #include "engine/upper_case.h"
 
@@ -24,8 +25,13 @@ class TSearchPattern {
     static constexpr std::size_t kMaxLength = 255;
     static constexpr std::size_t npos = std::string_view::npos;
 
-    // `text` holds 1..kMaxLength characters.
-    TSearchPattern(std::string_view text, bool matchCase);
+    // `text` holds 1..kMaxLength bytes. Without matching case an 8-bit pattern goes through
+    // the 8-bit upper-casing table; a UTF-8 one is folded (utf8_case_fold.h) and then matches
+    // only text folded the same way (FoldsUtf8).
+    TSearchPattern(std::string_view text, bool matchCase, TCharSet set);
+
+    // The text searched must first be folded with FoldUtf8Case.
+    bool FoldsUtf8() const { return FFoldsUtf8; }
 
     std::int32_t Length() const { return static_cast<std::int32_t>(FText.size()); }
     // The pattern as compared: upper-cased unless the case must match.
@@ -45,6 +51,7 @@ class TSearchPattern {
     std::size_t HorspoolFirst(std::string_view run) const;
     std::size_t FilteredFirst(std::string_view run) const;
 
+    bool FFoldsUtf8;
     std::string FText;
     const TCaseTable* FCase;
     // Indexed by the raw text character, so that the case conversion is built in.

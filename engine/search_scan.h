@@ -1,6 +1,7 @@
 // The scan of a store's paragraphs for a search pattern, forward and backward, with the
-// scope and whole-word tests. Each paragraph is searched in place; an occurrence never
-// spans a paragraph break.
+// scope and whole-word tests. In a UTF-8 text only occurrences that begin and end on
+// character boundaries count, and letters of every script are word characters. Each paragraph is
+// searched in place; an occurrence never spans a paragraph break.
 #pragma once
 
 #include <cstdint>
@@ -40,8 +41,11 @@ class TSearchScan {
     bool Accepts(std::string_view text, std::int32_t para, std::int32_t q,
                  const TSearchScope& scope) const;
     bool IsWholeWord(std::string_view text, std::int32_t q) const;
+    // The paragraph as the pattern is compared with it (folded for a folding pattern).
+    std::string_view Compared(std::string_view text);
 
     TParaList& FStore;
+    std::string FFolded;
     const TSearchPattern& FPattern;
     bool FWholeWords;
 };

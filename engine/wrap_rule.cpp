@@ -13,26 +13,50 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-std::int32_t SkipBlanks(std::string_view text, std::int32_t from) {
+// A blank or hyphen at `at` counts only as a character of its own (no combining mark on it).
+bool IsSingle(const TWrapParams& params, std::string_view text, std::int32_t at) {
+    return params.CharSet == chEightBit || CharEnd(params.CharSet, text, at) == at + 1;
+}
+
+std::int32_t SkipBlanks(std::string_view text, std::int32_t from, const TWrapParams& params) {
     const auto length = static_cast<std::int32_t>(text.size());
-    while (from < length && IsBlank(text[static_cast<std::size_t>(from)]))
+    while (from < length && IsBlank(text[static_cast<std::size_t>(from)]) &&
+           IsSingle(params, text, from))
         ++from;
     return from;
 }
 
+// No byte above 127 among the n bytes at `from`, nor in the byte after them (which could be
+// a mark joining the last of them).
+bool IsAscii(const char* from, std::int32_t n, bool followed) {
+    unsigned char any = 0;
+    for (std::int32_t i = 0; i < n + (followed ? 1 : 0); ++i)
+        any |= static_cast<unsigned char>(from[i]);
+    return any < 0x80;
+}
+
 }  // namespace
 
-// Without a tab among the first min(R, W) characters every character is one column wide,
-// so the fit is min(R, W); only a tab there needs the expansion.
+// Without a tab (or, in UTF-8, a byte above 127) among the first min(R, W) bytes every
+// character is one byte of one column, so the fit is min(R, W); only the others need the
+// character walk.
 std::int32_t LineFit(std::string_view text, std::int32_t start, TWrapParams params) {
     const std::int32_t rest = static_cast<std::int32_t>(text.size()) - start;
     const std::int32_t plain = std::min(rest, params.Width);
     const char* from = text.data() + start;
-    if (std::memchr(from, '\t', static_cast<std::size_t>(plain)) == nullptr) return plain;
+    if (std::memchr(from, '\t', static_cast<std::size_t>(plain)) == nullptr &&
+        (params.CharSet == chEightBit || IsAscii(from, plain, plain < rest)))
+        return plain;
     std::int32_t width = 0;
-    for (std::int32_t i = 0; i < rest; ++i) {
-        width = AdvanceColumn(width, from[i], params.TabSize);
-        if (width >= params.Width) return i + 1;
+    for (std::int32_t at = start; at - start < rest;) {
+        const TCharExtent c = CharAt(params.CharSet, text, at);
+        const bool tab = text[static_cast<std::size_t>(at)] == '\t';
+        const std::int32_t next =
+            tab ? AdvanceColumn(width, '\t', params.TabSize) : width + c.Cells;
+        if (!tab && next > params.Width && at > start) return at - start;
+        if (next >= params.Width) return c.End - start;
+        width = next;
+        at = c.End;
     }
     return rest;
 }
@@ -45,14 +69,10 @@ std::int32_t NextLineStart(std::string_view text, std::int32_t start, TWrapParam
     std::int32_t next = start + fit;  // a hard break unless a blank or hyphen is met
     for (std::int32_t at = start + fit; at >= start; --at) {
         const char c = text[static_cast<std::size_t>(at)];
-        if (IsBlank(c)) {
-            next = SkipBlanks(text, at);
-            break;
-        }
-        if (c == '-') {
-            next = SkipBlanks(text, at + 1);
-            break;
-        }
+        if (c != ' ' && c != '\t' && c != '-') continue;
+        if (!IsSingle(params, text, at)) continue;
+        next = SkipBlanks(text, c == '-' ? at + 1 : at, params);
+        break;
     }
     return next >= length ? 0 : next;
 }

@@ -12,6 +12,16 @@
 
 namespace wendax {
 
+// Text on the clipboard. Plain is UTF-8 with CR LF between lines: what other programs read
+// and give (up to its first NUL). A text the program itself put there also carries its
+// exact bytes and whether they are UTF-8 (else 8-bit), so that copying and pasting within
+// the program is lossless for every byte.
+struct TClipboardText {
+    std::string Plain;
+    std::optional<std::string> Exact;
+    bool ExactIsUtf8 = true;
+};
+
 class TPlatformServices {
   public:
     virtual ~TPlatformServices() = default;
@@ -22,10 +32,9 @@ class TPlatformServices {
     virtual void PushBusyCursor() = 0;
     virtual void PopBusyCursor() = 0;
 
-    // Plain 8-bit text; a text handed over by another program ends at its first NUL.
     virtual bool ClipboardHasText() = 0;
-    virtual std::optional<std::string> ClipboardText() = 0;
-    virtual void SetClipboardText(std::string_view text) = 0;
+    virtual std::optional<TClipboardText> ClipboardText() = 0;
+    virtual void SetClipboardText(const TClipboardText& text) = 0;
 
     virtual std::uint32_t TickCount() = 0;  // milliseconds, wrapping
     virtual int HorzScrollBarHeight() = 0;  // pixels

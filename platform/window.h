@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "platform/drawing_surface.h"
 #include "platform/geometry.h"
@@ -104,7 +105,11 @@ class TWindowClient {
     // Returns true when the key was consumed.
     virtual bool KeyDown(const TKeyMessage& key) = 0;
     virtual void SysKeyDown(const TKeyMessage& key) = 0;
-    virtual void CharTyped(std::uint8_t ch) = 0;
+    // A typed character: a Unicode code point.
+    virtual void CharTyped(char32_t ch) = 0;
+    // The text an input method commits (dead keys, compose sequences, candidate windows),
+    // typed as one edit.
+    virtual void TextCommitted(std::u32string_view text) = 0;
 
     // `shift` holds the modifier bits (TKeyShift) at the time of the event.
     virtual void MouseDown(TMouseButton button, TPoint pos, std::uint8_t shift) = 0;

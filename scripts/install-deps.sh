@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev
     clang-14 libclang-rt-14-dev
-    poppler-utils fonts-dejavu-core
+    poppler-utils fonts-dejavu-core fonts-noto-cjk
 )
 
 missing=()

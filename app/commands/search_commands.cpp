@@ -12,8 +12,9 @@
 namespace wendax {
 namespace {
 
+// The editors take search texts as UTF-8 and put them into their text's character set.
 std::string ToText(const QString& text) {
-    return text.toLatin1().toStdString();
+    return text.toUtf8().toStdString();
 }
 
 }  // namespace

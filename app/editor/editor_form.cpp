@@ -46,6 +46,13 @@ TOvcFixedFont ScreenFontOf(const TSettings& settings) {
     return font;
 }
 
+// The status-line text for a typed or pasted character that an 8-bit text has no byte for.
+QString CharWithoutByteText(char32_t code) {
+    const QString hex = QString::number(static_cast<uint>(code), 16).toUpper();
+    return QStringLiteral("The 8-bit character set has no \"%1\" (U+%2); nothing was inserted")
+        .arg(QString::fromUcs4(&code, 1), hex.rightJustified(4, QLatin1Char('0')));
+}
+
 TOvcCaret* OverwriteCaret() {
     auto* caret = new TOvcCaret;
     caret->SetShape(csBlock);
@@ -103,6 +110,9 @@ void TFM_Editor::ConnectPane(THostedEditor& pane) {
     pane.Editor().OnShowStatus = [this](TOvcCustomEditor&, std::int32_t, std::int32_t) {
         if (FRecovery) FRecovery->TextTouched();
         FMain.UpdateStatusAndCommands();
+    };
+    pane.Editor().OnCharWithoutByte = [this](TOvcCustomEditor&, char32_t code) {
+        FMain.ShowHintText(CharWithoutByteText(code));
     };
     TQtEditorWidget& widget = pane.Widget();
     widget.installEventFilter(this);

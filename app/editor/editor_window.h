@@ -1,6 +1,8 @@
 // What the main window's commands ask of an editor window and of its editors. The editor
 // windows implement it; the application tests implement it over a plain model of a text.
-// Lines and columns are display lines and columns, 1-based; text is 8-bit.
+// Lines and columns are display lines and columns, 1-based; columns count bytes except
+// where stated; text is the bytes of the text (UTF-8 or 8-bit), but search and replace
+// texts are UTF-8.
 #pragma once
 
 #include <string>
@@ -18,6 +20,9 @@ class TEditorPane {
 
     // The caret's line; `col` receives its column.
     virtual int GetCaretPosition(int& col) const = 0;
+    // The caret's column counted in characters (a UTF-8 character of several bytes, with
+    // its combining marks, counts once), as the status line shows it.
+    virtual int CaretCharColumn() const = 0;
     // Moves the caret without extending the highlight. `line` must be in 1..LineCount and
     // `col` at least 1; a column beyond the line is clamped.
     virtual void SetCaretPosition(int line, int col) = 0;

@@ -1,9 +1,13 @@
 #include "app/editor/hosted_editor.h"
 
+#include <algorithm>
 #include <limits>
 
+#include "engine/char_set.h"
 #include "engine/display_columns.h"
+#include "engine/eight_bit_table.h"
 #include "platform/qt/qt_editor_widget.h"
+#include "platform/services.h"
 
 namespace wendax {
 
@@ -22,6 +26,15 @@ THostedEditor::~THostedEditor() {
 
 int THostedEditor::GetCaretPosition(int& col) const {
     return FEditor->GetCaretPosition(col);
+}
+
+// Columns beyond the end of the line are virtual positions, one character each.
+int THostedEditor::CaretCharColumn() const {
+    std::int32_t col = 0;
+    const std::int32_t line = FEditor->GetCaretPosition(col);
+    const std::string_view text = FEditor->Store().GetLine(line).Text;
+    const std::int32_t inText = std::min(col - 1, static_cast<std::int32_t>(text.size()));
+    return CharCount(FEditor->CharSet(), text, 0, inText) + (col - 1 - inText) + 1;
 }
 
 void THostedEditor::SetCaretPosition(int line, int col) {
@@ -97,7 +110,7 @@ void THostedEditor::PasteFromClipboard() {
 
 bool THostedEditor::ProcessCommand(int command, int charCode) {
     return FEditor->ProcessCommand(static_cast<TCommandCode>(command),
-                                   static_cast<std::uint16_t>(charCode));
+                                   static_cast<std::uint32_t>(charCode));
 }
 
 void THostedEditor::SelectAll(bool caretAtEnd) {
@@ -108,13 +121,32 @@ int THostedEditor::InsertString(const std::string& text) {
     return FEditor->InsertString(text);
 }
 
+// A search text as the text holds it: UTF-8 as it is; in an 8-bit text through the table,
+// which has no byte for some characters.
+std::optional<std::string> THostedEditor::InTextCharSet(const std::string& utf8) const {
+    if (FEditor->CharSet() == chUtf8) return utf8;
+    std::string bytes;
+    char32_t missing = 0;
+    if (!Utf8ToEightBit(utf8, bytes, missing)) return std::nullopt;
+    return bytes;
+}
+
+// A text that cannot occur in an 8-bit text is not found.
 bool THostedEditor::Search(const std::string& text, TEditorSearchOptions options) {
-    return FEditor->Search(text, options);
+    const std::optional<std::string> pattern = InTextCharSet(text);
+    return pattern && FEditor->Search(*pattern, options);
 }
 
 int THostedEditor::Replace(const std::string& text, const std::string& replacement,
                            TEditorSearchOptions options) {
-    return FEditor->Replace(text, replacement, options);
+    const std::optional<std::string> pattern = InTextCharSet(text);
+    const std::optional<std::string> replacing = InTextCharSet(replacement);
+    if (!pattern) return -1;
+    if (!replacing) {  // a replacement the text cannot hold replaces nothing
+        Platform().Beep();
+        return 0;
+    }
+    return FEditor->Replace(*pattern, *replacing, options);
 }
 
 std::string THostedEditor::FileName() const {
@@ -137,7 +169,7 @@ std::string THostedEditor::GetPrintableLine(int line) const {
 }
 
 int THostedEditor::PrintableColumn(int line, int col) const {
-    return PosToColumn(FEditor->Store().GetLine(line).Text, col, FEditor->TabSize());
+    return FEditor->Store().PosToColumn(FEditor->Store().GetLine(line).Text, col);
 }
 
 }  // namespace wendax

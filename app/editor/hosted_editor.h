@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/editor/editor_window.h"
 #include "control/text_file_editor.h"
@@ -31,6 +32,7 @@ class THostedEditor : public TEditorPane {
     TQtEditorWidget& Widget() const { return *FWidget; }
 
     int GetCaretPosition(int& col) const override;
+    int CaretCharColumn() const override;
     void SetCaretPosition(int line, int col) override;
     bool Modified() const override;
     bool InsertMode() const override;
@@ -59,6 +61,7 @@ class THostedEditor : public TEditorPane {
     int PrintableColumn(int line, int col) const override;
 
   private:
+    std::optional<std::string> InTextCharSet(const std::string& utf8) const;
     std::unique_ptr<TOvcTextFileEditor> FEditor;
     TQtEditorWidget* FWidget;  // a child of the parent, deleted with this pane
 };

@@ -35,7 +35,7 @@ std::array<QString, kStatusPanels> StatusTexts(const TEditorPane* editor) {
     if (editor == nullptr) return {};
     int column = 0;
     const int line = editor->GetCaretPosition(column);
-    return {QStringLiteral("Ln: %1  Col: %2").arg(line).arg(column),
+    return {QStringLiteral("Ln: %1  Col: %2").arg(line).arg(editor->CaretCharColumn()),
             editor->Modified() ? QStringLiteral("Modified") : QString(),
             editor->InsertMode() ? QStringLiteral("Insert") : QStringLiteral("Overwrite"),
             QStringLiteral("Lines: %1").arg(editor->LineCount()),

@@ -23,10 +23,16 @@ class THeadlessPlatform : public TPlatformServices {
     void PopBusyCursor() override { --BusyDepth; }
 
     bool ClipboardHasText() override { return Clipboard.has_value(); }
-    std::optional<std::string> ClipboardText() override { return Clipboard; }
-    void SetClipboardText(std::string_view text) override {
+    // Clipboard holds the exact bytes (or, from another program, the plain text).
+    std::optional<TClipboardText> ClipboardText() override {
+        if (!Clipboard) return std::nullopt;
+        return TClipboardText{ClipboardPlain.value_or(*Clipboard), Clipboard, ClipboardIsUtf8};
+    }
+    void SetClipboardText(const TClipboardText& text) override {
         if (ClipboardFails) throw std::bad_alloc();
-        Clipboard = std::string(text);
+        Clipboard = text.Exact.value_or(text.Plain);
+        ClipboardIsUtf8 = !text.Exact || text.ExactIsUtf8;
+        ClipboardPlain = text.Plain;
     }
 
     std::uint32_t TickCount() override { return Now; }
@@ -41,7 +47,9 @@ class THeadlessPlatform : public TPlatformServices {
     int BusyDepth = 0;
     int BusyShown = 0;  // how many times the busy cursor appeared
     std::optional<std::string> Clipboard;
-    bool ClipboardFails = false;  // SetClipboardText runs out of memory
+    bool ClipboardIsUtf8 = true;
+    std::optional<std::string> ClipboardPlain;  // when it differs from Clipboard
+    bool ClipboardFails = false;                // SetClipboardText runs out of memory
     std::uint32_t Now = 0;
     int ScrollBarHeight = 16;
     std::uint32_t BlinkTime = 530;

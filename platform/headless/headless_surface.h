@@ -8,7 +8,13 @@
 
 namespace wendax {
 
-enum THeadlessPaintKind : std::uint8_t { pkSelectFont, pkFillRect, pkTextOut, pkDrawBitmap };
+enum THeadlessPaintKind : std::uint8_t {
+    pkSelectFont,
+    pkFillRect,
+    pkTextOut,
+    pkCharsOut,
+    pkDrawBitmap
+};
 
 // One recorded call; only the fields of its kind are set.
 struct THeadlessPaintOp {
@@ -17,10 +23,11 @@ struct THeadlessPaintOp {
     TRect Rect;         // pkFillRect: the rectangle; pkTextOut: the opaque rectangle;
                         // pkDrawBitmap: the source part of the bitmap
     TPoint Point;       // pkTextOut: the text origin; pkDrawBitmap: the destination
-    std::string Text;   // pkTextOut
-    TColor Fore = 0;    // pkTextOut
-    TColor Back = 0;    // pkFillRect and pkTextOut
-    TSize BitmapSize;   // pkDrawBitmap
+    std::string Text;   // pkTextOut; pkCharsOut: the characters' bytes, U+FFFD for an invalid one
+    std::vector<std::int32_t> Cells;  // pkCharsOut: the cells of each character
+    TColor Fore = 0;                  // pkTextOut
+    TColor Back = 0;                  // pkFillRect and pkTextOut
+    TSize BitmapSize;                 // pkDrawBitmap
 };
 
 class THeadlessSurface : public TDrawingSurface {
@@ -37,6 +44,18 @@ class THeadlessSurface : public TDrawingSurface {
         op.Rect = opaque;
         op.Point = {x, y};
         op.Text = std::string(text);
+        op.Fore = fore;
+        op.Back = back;
+    }
+    void CharsOut(int x, int y, const TRect& opaque, std::span<const TCellChar> chars, TColor fore,
+                  TColor back) override {
+        THeadlessPaintOp& op = Record(pkCharsOut);
+        op.Rect = opaque;
+        op.Point = {x, y};
+        for (const TCellChar& c : chars) {
+            op.Text += c.Utf8.empty() ? std::string_view("\xEF\xBF\xBD") : c.Utf8;
+            op.Cells.push_back(c.Cells);
+        }
         op.Fore = fore;
         op.Back = back;
     }

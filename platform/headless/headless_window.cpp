@@ -98,7 +98,7 @@ void THeadlessWindow::DoubleClickAt(TPoint pos, std::uint8_t shift) {
     Release(pos, shift);
 }
 
-void THeadlessWindow::Key(std::uint8_t key, std::uint8_t shift, std::uint8_t typed) {
+void THeadlessWindow::Key(std::uint8_t key, std::uint8_t shift, char32_t typed) {
     if ((shift & ksAlt) != 0) return FClient.SysKeyDown({key, shift});
     if (FClient.KeyDown({key, shift})) return;
     if (typed != 0) FClient.CharTyped(typed);

@@ -78,7 +78,7 @@ class THeadlessWindow : public TWindowPeer {
     void DoubleClickAt(TPoint pos, std::uint8_t shift = ksNone);
     // A key press: with Alt a system key; otherwise the key, then `typed` (its character,
     // 0 for none) unless the client consumed the key.
-    void Key(std::uint8_t key, std::uint8_t shift = ksNone, std::uint8_t typed = 0);
+    void Key(std::uint8_t key, std::uint8_t shift = ksNone, char32_t typed = 0);
 
     // ---- Answers the control gets
     bool Focusable = true;

@@ -1,6 +1,5 @@
-// The one fixed table between the 8-bit bytes of the text and the characters the screen
-// shows for them, its inverse for text that comes from other programs, and the plain text
-// form in which the bytes leave the program.
+// The characters the screen shows for the 8-bit bytes of a text (engine/eight_bit_table.h
+// with pictures for the control bytes), and the plain text form of 8-bit messages.
 #pragma once
 
 #include <cstdint>
@@ -19,24 +18,14 @@ namespace wendax {
 // the character of the same number. No two bytes share a character.
 char16_t ByteToChar(std::uint8_t byte);
 
-// The inverse of ByteToChar, which also takes the plain control characters U+0001-U+001F
-// and U+007F as their bytes (other programs send tabs and line breaks that way). Anything
-// else, U+0000 and the picture of NUL included, becomes '?': a paragraph never holds NUL.
-std::uint8_t CharToByte(char32_t ch);
-
 // True for the bytes the screen shows as a control picture, the five undefined ones included.
 bool IsPictureByte(std::uint8_t byte);
 
-// Whole strings through the table; TextToBytes yields one byte per code point.
+// A whole string through the table.
 QString BytesToText(std::string_view bytes);
-std::string TextToBytes(QStringView text);
 
 // The bytes as other programs and Qt's own widgets read text: CR LF becomes LF, other
 // control bytes stay as they are, every other byte becomes the character the screen shows.
 QString ToPlainText(std::string_view bytes);
-
-// Plain text from another program as bytes: it ends at its first NUL, each line break (LF, CR LF
-// or a lone CR) becomes CR LF, and characters go through the inverse of the screen's table.
-std::string FromPlainText(QStringView text);
 
 }  // namespace wendax

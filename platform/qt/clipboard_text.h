@@ -1,26 +1,30 @@
-// The program's clipboard text (8-bit bytes, CR LF between lines) on the system clipboard.
-// Each copy goes up twice: as plain text that other programs understand and, under a
-// private type, as the exact bytes, so that copying and pasting within the program (or
-// between two of its instances) is lossless for every byte.
+// The program's clipboard text on the system clipboard. Each copy goes up as UTF-8 plain
+// text that other programs understand and, under private types, as the exact bytes with
+// their character set, so that copying and pasting within the program (or between two of
+// its instances) is lossless for every byte.
 #pragma once
 
 #include <optional>
-#include <string>
-#include <string_view>
+
+#include "platform/services.h"
 
 class QMimeData;
 
 namespace wendax {
 
-// The private type carrying the exact bytes.
+// The private types: the exact bytes, and "UTF-8" or "8-bit" for how they are read (bytes
+// without it are 8-bit, as earlier versions of the program put them there).
 inline constexpr const char* kClipboardBytesType = "application/x-wendax-bytes";
+inline constexpr const char* kClipboardCharSetType = "application/x-wendax-charset";
 
-// Both forms of `bytes`, which end at their first NUL, in new mime data.
-QMimeData* MakeClipboardData(std::string_view bytes);
+// Both forms of `text` in new mime data; each ends at its first NUL, and the plain text
+// has line feeds for its line breaks.
+QMimeData* MakeClipboardData(const TClipboardText& text);
 
-// The bytes held by `data`: the exact bytes when the program put them there, else its plain
-// text converted; nothing when it holds neither.
-std::optional<std::string> ClipboardBytes(const QMimeData* data);
+// The text held by `data`: its exact bytes when the program put them there, and its plain
+// text as UTF-8 with each line break (LF, CR LF or a lone CR) as CR LF, up to its first
+// NUL; nothing when it holds neither.
+std::optional<TClipboardText> ClipboardContent(const QMimeData* data);
 
 bool HoldsClipboardText(const QMimeData* data);
 

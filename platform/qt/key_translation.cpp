@@ -166,18 +166,17 @@ std::uint8_t ShiftBitsOf(Qt::KeyboardModifiers modifiers) {
     return bits;
 }
 
-std::string TypedBytes(const QString& text, Qt::KeyboardModifiers modifiers) {
+std::u32string TypedChars(const QString& text, Qt::KeyboardModifiers modifiers) {
     if (modifiers & Qt::AltModifier) return {};
     const bool ctrl = (modifiers & Qt::ControlModifier) != 0;
-    std::string bytes;
-    for (const char c : TextToBytes(text)) {
-        const auto byte = static_cast<std::uint8_t>(c);
-        const bool controlTwin = byte >= 0x40 && byte < 0x7F;
-        if (byte == 0x7F || (ctrl && byte >= 0x20 && !controlTwin)) continue;
-        const std::uint8_t typed = ctrl && controlTwin ? byte & 0x1F : byte;
-        if (typed != 0) bytes.push_back(static_cast<char>(typed));
+    std::u32string typed;
+    for (const char32_t ch : text.toUcs4()) {
+        const bool controlTwin = ch >= 0x40 && ch < 0x7F;
+        if (ch == 0x7F || (ctrl && ch >= 0x20 && !controlTwin)) continue;
+        const char32_t code = ctrl && controlTwin ? ch & 0x1F : ch;
+        if (code != 0) typed.push_back(code);
     }
-    return bytes;
+    return typed;
 }
 
 }  // namespace wendax

@@ -20,10 +20,10 @@ std::uint8_t VirtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers,
 // The modifier bits (ksShift, ksCtrl, ksAlt) held in `modifiers`.
 std::uint8_t ShiftBitsOf(Qt::KeyboardModifiers modifiers);
 
-// The bytes typed by a key press with `text`: each character through the screen's table,
-// except that DEL is never typed, and that with Ctrl held a character from A to ~ types its
-// control byte (a letter its Ctrl+letter code) and any other printable character nothing.
-// Alt-held keys type nothing; NUL is never typed.
-std::string TypedBytes(const QString& text, Qt::KeyboardModifiers modifiers);
+// The characters (code points) typed by a key press with `text`, except that DEL is never
+// typed, and that with Ctrl held a character from A to ~ types its control code (a letter
+// its Ctrl+letter code) and any other printable character nothing. Alt-held keys type
+// nothing; NUL is never typed.
+std::u32string TypedChars(const QString& text, Qt::KeyboardModifiers modifiers);
 
 }  // namespace wendax

@@ -10,6 +10,8 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QFontMetrics>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -23,6 +25,7 @@
 #include "platform/qt/key_translation.h"
 #include "platform/qt/margin_cursor.h"
 #include "platform/qt/qt_drawing_surface.h"
+#include "platform/qt/qt_screen_font.h"
 
 namespace wendax {
 
@@ -131,6 +134,7 @@ TQtEditorWidget::TQtEditorWidget(QWidget* parent)
           }),
       FMarginCursor(MakeMarginCursor()) {
     setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled);
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -292,12 +296,12 @@ void TQtEditorWidget::keyPressEvent(QKeyEvent* event) {
         return event->ignore();
     const TKeyMessage key{VirtualKeyOf(event->key(), modifiers, event->nativeScanCode()),
                           ShiftBitsOf(modifiers)};
-    const std::string typed = TypedBytes(event->text(), modifiers);
+    const std::u32string typed = TypedChars(event->text(), modifiers);
     Forward([&](TWindowClient& client) {
         if (modifiers & Qt::AltModifier) return client.SysKeyDown(key);
         if (client.KeyDown(key)) return;
-        for (const char byte : typed)
-            client.CharTyped(static_cast<std::uint8_t>(byte));
+        for (const char32_t ch : typed)
+            client.CharTyped(ch);
     });
 }
 
@@ -370,7 +374,55 @@ void TQtEditorWidget::paintEvent(QPaintEvent* event) {
     TQtDrawingSurface surface(painter, FFonts, palette());
     Forward([&](TWindowClient& client) { client.Paint(surface, ToTRect(event->rect())); });
     FPainting = false;
+    if (surface.Font()) FTextFont = surface.Font()->Font();
+    PaintPreedit(painter);
     FCaret.Paint(painter);
+}
+
+// Over the text from the caret on, underlined, on the window's base colour.
+void TQtEditorWidget::PaintPreedit(QPainter& painter) const {
+    if (FPreedit.isEmpty() || !FCaret.Exists()) return;
+    const QFontMetrics metrics(FTextFont);
+    const QRect caret = FCaret.Rect();
+    const QRect area(caret.left(), caret.top(), metrics.horizontalAdvance(FPreedit) + 1,
+                     std::max(caret.height(), metrics.height()));
+    painter.fillRect(area, palette().color(QPalette::Base));
+    painter.setFont(FTextFont);
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawText(QPoint(area.left(), area.top() + metrics.ascent()), FPreedit);
+    painter.drawLine(area.left(), area.bottom(), area.right(), area.bottom());
+}
+
+// The commit string reaches the client as one edit; the pre-edit string is only shown.
+void TQtEditorWidget::inputMethodEvent(QInputMethodEvent* event) {
+    const std::u32string commit = TypedChars(event->commitString(), {});
+    if (!commit.empty()) Forward([&](TWindowClient& client) { client.TextCommitted(commit); });
+    if (event->preeditString() != FPreedit) {
+        FPreedit = event->preeditString();
+        viewport()->update();
+    }
+    event->accept();
+}
+
+// Candidate windows open at the caret, in the text's font; the program offers no
+// surrounding text.
+QVariant TQtEditorWidget::inputMethodQuery(Qt::InputMethodQuery query) const {
+    switch (query) {
+        case Qt::ImEnabled:
+            return true;
+        case Qt::ImCursorRectangle:
+            return QRect(FCaret.Rect().translated(viewport()->pos()));
+        case Qt::ImFont:
+            return FTextFont;
+        case Qt::ImCursorPosition:
+        case Qt::ImAnchorPosition:
+            return 0;
+        case Qt::ImSurroundingText:
+        case Qt::ImCurrentSelection:
+            return QString();
+        default:
+            return QAbstractScrollArea::inputMethodQuery(query);
+    }
 }
 
 // Reports each new client size once: the area and its viewport both pass through here.

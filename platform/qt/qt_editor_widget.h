@@ -8,7 +8,9 @@
 
 #include <QAbstractScrollArea>
 #include <QCursor>
+#include <QFont>
 #include <QRegion>
+#include <QString>
 
 #include "platform/qt/qt_caret.h"
 #include "platform/qt/qt_font_cache.h"
@@ -71,6 +73,8 @@ class TQtEditorWidget : public QAbstractScrollArea, public TWindowPeer {
     bool focusNextPrevChild(bool next) override;
     void customEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -86,6 +90,7 @@ class TQtEditorWidget : public QAbstractScrollArea, public TWindowPeer {
     TQtScrollBarMirror& Mirror(TScrollBarKind bar);
     template <typename Call>
     void Forward(Call&& call);
+    void PaintPreedit(QPainter& painter) const;
     bool ClickReachesClient(TWindowClient& client);
     void ForwardScrollAction(TScrollBarKind bar, TScrollCode code, int pos);
     void ForwardWheelSteps(TScrollBarKind bar, int& accumulated, int delta);
@@ -108,6 +113,8 @@ class TQtEditorWidget : public QAbstractScrollArea, public TWindowPeer {
     bool FFocusFromClick = false;  // the focus came with the click being handled
     bool FPainting = false;
     bool FResizing = false;  // a new client size is being reported
+    QString FPreedit;  // an input method's text being composed, drawn at the caret
+    QFont FTextFont;   // the font the client last painted its text with
 };
 
 }  // namespace wendax

@@ -31,11 +31,11 @@ bool TQtPlatform::ClipboardHasText() {
     return HoldsClipboardText(QGuiApplication::clipboard()->mimeData());
 }
 
-std::optional<std::string> TQtPlatform::ClipboardText() {
-    return ClipboardBytes(QGuiApplication::clipboard()->mimeData());
+std::optional<TClipboardText> TQtPlatform::ClipboardText() {
+    return ClipboardContent(QGuiApplication::clipboard()->mimeData());
 }
 
-void TQtPlatform::SetClipboardText(std::string_view text) {
+void TQtPlatform::SetClipboardText(const TClipboardText& text) {
     QGuiApplication::clipboard()->setMimeData(MakeClipboardData(text));
 }
 

@@ -16,8 +16,8 @@ class TQtPlatform : public TPlatformServices {
     void PopBusyCursor() override;
 
     bool ClipboardHasText() override;
-    std::optional<std::string> ClipboardText() override;
-    void SetClipboardText(std::string_view text) override;
+    std::optional<TClipboardText> ClipboardText() override;
+    void SetClipboardText(const TClipboardText& text) override;
 
     // Milliseconds of the system's monotonic clock, wrapping at 2^32.
     std::uint32_t TickCount() override;

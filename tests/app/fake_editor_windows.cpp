@@ -131,7 +131,7 @@ std::string TFakeEditorPane::GetPrintableLine(int line) const {
 }
 
 int TFakeEditorPane::PrintableColumn(int line, int col) const {
-    return PosToColumn(Text->Lines.at(line - 1), col, Text->TabSize);
+    return PosToColumn(chEightBit, Text->Lines.at(line - 1), col, Text->TabSize);
 }
 
 TFakeEditorWindow::TFakeEditorWindow(std::vector<std::string> lines)

@@ -39,6 +39,7 @@ class TFakeEditorPane : public TEditorPane {
     void Deselect() { FSelected = false; }
 
     int GetCaretPosition(int& col) const override;
+    int CaretCharColumn() const override { return CaretCol; }
     void SetCaretPosition(int line, int col) override;
     bool Modified() const override { return Text->Modified; }
     bool InsertMode() const override { return Insert; }

@@ -14,6 +14,7 @@ class TLinesPane : public TEditorPane {
     explicit TLinesPane(std::vector<std::string> lines) : Lines(std::move(lines)) {}
 
     int GetCaretPosition(int& col) const override { return col = 1; }
+    int CaretCharColumn() const override { return 1; }
     void SetCaretPosition(int, int) override {}
     bool Modified() const override { return false; }
     bool InsertMode() const override { return true; }
@@ -53,7 +54,7 @@ class TLinesPane : public TEditorPane {
         return out;
     }
     int PrintableColumn(int line, int col) const override {
-        return PosToColumn(Lines.at(line - 1), col, 4);
+        return PosToColumn(chEightBit, Lines.at(line - 1), col, 4);
     }
 
     std::vector<std::string> Lines;

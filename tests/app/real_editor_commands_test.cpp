@@ -46,7 +46,7 @@ TEST_F(RealEditorCommands, SelectAllCopyPasteAndUndo) {
     RunEnabled("MI_EditSelectAll");
     EXPECT_EQ(Selected(Editor1()), "1,1-3,1");
     RunEnabled("MI_EditCopy1");
-    EXPECT_EQ(Platform().ClipboardText(), "one\r\ntwo\r\n");
+    EXPECT_EQ(Platform().ClipboardText()->Plain, "one\r\ntwo\r\n");
     Run("MI_FileNew");
     RunEnabled("MI_EditPaste1");
     EXPECT_EQ(TextOf(Editor1()), "one\ntwo\n");
@@ -61,7 +61,7 @@ TEST_F(RealEditorCommands, CutAndDeleteRemoveTheHighlight) {
     Editor1().SetSelection(1, 2, 1, 4, true);
     RunEnabled("MI_EditCut1");
     EXPECT_EQ(TextOf(Editor1()), "adef\n");
-    EXPECT_EQ(Platform().ClipboardText(), "bc");
+    EXPECT_EQ(Platform().ClipboardText()->Plain, "bc");
     Editor1().SetSelection(1, 1, 1, 3, true);
     RunEnabled("MI_EditDelete");
     EXPECT_EQ(TextOf(Editor1()), "ef\n");

@@ -123,8 +123,11 @@ void TEditorFixture::Settle() {
 
 std::vector<TScriptStep> Typing(std::string_view text) {
     std::vector<TScriptStep> steps;
-    for (const char c : text)
-        steps.push_back({ccInsertChar, static_cast<unsigned char>(c)});
+    for (std::int32_t at = 0; at < static_cast<std::int32_t>(text.size());) {
+        const TCodePoint cp = DecodeUtf8(text, at);
+        steps.push_back({ccInsertChar, static_cast<std::uint32_t>(cp.Code)});
+        at += cp.Bytes;
+    }
     return steps;
 }
 

@@ -71,9 +71,10 @@ class TEditorFixture {
 // One step of a script: a command with its character code.
 struct TScriptStep {
     TCommandCode Cmd = ccNone;
-    std::uint16_t Char = 0;
+    std::uint32_t Char = 0;  // a code point for ccInsertChar
 };
-// Typing each character of `text`.
+// Typing each character of `text` (UTF-8; a byte that is not valid UTF-8 types the code
+// point of its value).
 std::vector<TScriptStep> Typing(std::string_view text);
 std::vector<TScriptStep> Concat(std::initializer_list<std::vector<TScriptStep>> parts);
 

@@ -65,7 +65,7 @@ const TEditorScript kTyping[] = {
     {"TypingReplacesTheHighlight", "a[bc|]d", Typing("x"), "ax|d", 1},
     {"TypingOverAHighlightInsertsInOverwriteMode", "a[bc|]d", Typing("x"), "ax|d", 1, Overwrite},
     {"TypingANulTypesNothing", "ab|", {{ccInsertChar, 0}}, "ab|", 1},
-    {"TypingTakesTheLowByteOfTheCode", "ab|", {{ccInsertChar, 0x178}}, "abx|", 1},
+    {"TypingTakesTheCodePoint", "ab|", {{ccInsertChar, 0x178}}, "ab\xc5\xb8|", 1},
     {"TypingIsIgnoredWhenReadOnlyButReportsAChange", "a[b|]", Typing("x"), "a[b|]", 1, ReadOnly},
     {"TypingBeyondTheParagraphLimitIsReported",
      "abcd|",

@@ -78,6 +78,26 @@ TEST_F(TextFileEditorTest, LoadingGivesAFreshTextWithNameAndOpenState) {
     EXPECT_EQ(Editor.CheckInvariants(), "");
 }
 
+// Valid UTF-8 (pure ASCII too) loads as UTF-8, anything else as 8-bit; either way the
+// file comes back byte for byte, also after reinterpreting it in the other set.
+TEST_F(TextFileEditorTest, LoadingDetectsTheCharacterSetAndKeepsEveryByte) {
+    const std::vector<std::pair<std::string, TCharSet>> files = {
+        {"plain ascii\r\n", chUtf8},
+        {"Caf\xc3\xa9 \xe6\x97\xa5\xf0\x9f\x98\x80\r\nx\r\n", chUtf8},
+        {"Caf\xe9 na\xefve\r\n", chEightBit},
+        {"ok\r\n\xe6\x97\r\n", chEightBit},  // a cut sequence
+    };
+    for (const auto& [bytes, set] : files) {
+        Files.Files["f.txt"] = bytes;
+        Editor.LoadFromFile("f.txt");
+        EXPECT_EQ(Editor.CharSet(), set) << bytes;
+        Editor.SetCharSet(set == chUtf8 ? chEightBit : chUtf8);
+        EXPECT_EQ(Editor.CheckInvariants(), "");
+        Editor.SaveToFile("g.txt");
+        EXPECT_EQ(Files.Files["g.txt"], bytes);
+    }
+}
+
 TEST_F(TextFileEditorTest, LoadingAnEmptyNameDoesNothing) {
     EditSomething();
     Editor.LoadFromFile("");

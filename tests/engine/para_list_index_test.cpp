@@ -54,7 +54,8 @@ void ExpectLookupsMatch(TParaList& store, const Texts& paras, std::mt19937& rand
     const int width = store.WordWrap() ? store.WrapColumn() : 0;
     std::vector<std::pair<std::int32_t, std::string>> lines;
     for (std::size_t k = 0; k < paras.size(); ++k) {
-        for (const std::string& line : test::ModelWrap(paras[k], width, store.TabSize()))
+        for (const std::string& line :
+             test::ModelWrap(paras[k], width, store.TabSize(), store.CharSet()))
             lines.emplace_back(static_cast<std::int32_t>(k + 1), line);
     }
     ASSERT_EQ(store.LineCount(), static_cast<std::int32_t>(lines.size()));

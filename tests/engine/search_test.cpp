@@ -22,13 +22,13 @@ constexpr TSearchScope kWholeText{{1, 1}, {kMaxInt32, 1}};
 
 TParaPos Forward(TParaList& store, std::string_view pattern, TParaPos from, bool matchCase = false,
                  bool wholeWords = false, TSearchScope scope = kWholeText) {
-    const TSearchPattern prepared(pattern, matchCase);
+    const TSearchPattern prepared(pattern, matchCase, chEightBit);
     return TSearchScan(store, prepared, wholeWords).Forward(from, scope);
 }
 
 TParaPos Backward(TParaList& store, std::string_view pattern, TParaPos from, bool matchCase = false,
                   bool wholeWords = false, TSearchScope scope = kWholeText) {
-    const TSearchPattern prepared(pattern, matchCase);
+    const TSearchPattern prepared(pattern, matchCase, chEightBit);
     return TSearchScan(store, prepared, wholeWords).Backward(from, scope);
 }
 
@@ -66,15 +66,17 @@ TEST(SearchPattern, FindsOccurrencesAtEveryPlaceOfLongRuns) {
         for (std::size_t at = 0; at + pattern.size() <= length; ++at) {
             std::string run(length, 'e');
             run.replace(at, pattern.size(), "nEEDLE");
-            ASSERT_EQ(TSearchPattern(pattern, false).FindFirst(run), at) << length << " " << at;
-            ASSERT_EQ(TSearchPattern(pattern, true).FindFirst(run), TSearchPattern::npos);
-            ASSERT_EQ(TSearchPattern(pattern, false).FindLast(run), at);
+            ASSERT_EQ(TSearchPattern(pattern, false, chEightBit).FindFirst(run), at)
+                << length << " " << at;
+            ASSERT_EQ(TSearchPattern(pattern, true, chEightBit).FindFirst(run),
+                      TSearchPattern::npos);
+            ASSERT_EQ(TSearchPattern(pattern, false, chEightBit).FindLast(run), at);
         }
     }
 }
 
 TEST(SearchPattern, SkipTableTakesTheLastOccurrenceBeforeTheEnd) {
-    const TSearchPattern pattern("abcab", true);
+    const TSearchPattern pattern("abcab", true, chEightBit);
     EXPECT_EQ(pattern.Skip('a'), 1);
     EXPECT_EQ(pattern.Skip('b'), 3);  // the final b does not count
     EXPECT_EQ(pattern.Skip('c'), 2);
@@ -83,7 +85,7 @@ TEST(SearchPattern, SkipTableTakesTheLastOccurrenceBeforeTheEnd) {
 }
 
 TEST(SearchPattern, CaseInsensitivePatternIsUpperCasedAndSkipsFoldedCharacters) {
-    const TSearchPattern pattern("a\xE9z", false);
+    const TSearchPattern pattern("a\xE9z", false, chEightBit);
     EXPECT_EQ(pattern.Text(), "A\xC9Z");
     EXPECT_EQ(pattern.Skip('a'), 2);
     EXPECT_EQ(pattern.Skip('A'), 2);
@@ -93,7 +95,7 @@ TEST(SearchPattern, CaseInsensitivePatternIsUpperCasedAndSkipsFoldedCharacters) 
 }
 
 TEST(SearchPattern, CutsTheTextTo255Characters) {
-    const TSearchPattern pattern(std::string(300, 'a'), true);
+    const TSearchPattern pattern(std::string(300, 'a'), true, chEightBit);
     EXPECT_EQ(pattern.Length(), 255);
     EXPECT_EQ(pattern.Skip('a'), 1);
 }
@@ -124,7 +126,7 @@ TEST(SearchPattern, FindsTheSameOccurrencesAsTryingEveryPosition) {
         const std::string pattern = text(i % 10 == 0 ? 30 : 5);
         if (pattern.empty()) continue;
         const std::string run = text(i % 2 == 0 ? 20 : 120);
-        const TSearchPattern prepared(pattern, false);
+        const TSearchPattern prepared(pattern, false, chEightBit);
         ASSERT_EQ(prepared.FindFirst(run), NaiveFind(run, pattern, true))
             << "seed " << seed << " run '" << run << "' pattern '" << pattern << "'";
         ASSERT_EQ(prepared.FindLast(run), NaiveFind(run, pattern, false))
@@ -236,7 +238,7 @@ struct TReplaceCase {
 };
 
 TReplaceAllResult RunReplaceAll(TParaList& store, const TReplaceCase& c, TSearchScope& scope) {
-    const TSearchPattern pattern(c.Pattern, false);
+    const TSearchPattern pattern(c.Pattern, false, chEightBit);
     TSearchScan scan(store, pattern, false);
     scope = c.Scope;
     return ReplaceAll(store, nullptr, scan, c.Backward, c.Start, scope, c.Replacement);
@@ -439,7 +441,7 @@ void TSearchRun::Scan() {
     TParaPos start;
     MakeOptions(start);
     auto store = MakeStore(FParas);
-    const TSearchPattern pattern(FSearch.Pattern, FSearch.MatchCase);
+    const TSearchPattern pattern(FSearch.Pattern, FSearch.MatchCase, chEightBit);
     TSearchScan scan(*store, pattern, FSearch.WholeWords);
     const TSearchScope scope{FSearch.ScopeBegin, FSearch.ScopeEnd};
     const TParaPos found = FBackward ? scan.Backward(start, scope) : scan.Forward(start, scope);
@@ -464,7 +466,7 @@ void TSearchRun::Replace() {
                                   replacement + "] limits " + std::to_string(lengthLimit) + " " +
                                   std::to_string(byteLimit);
     const Texts original = FParas;
-    const TSearchPattern pattern(FSearch.Pattern, FSearch.MatchCase);
+    const TSearchPattern pattern(FSearch.Pattern, FSearch.MatchCase, chEightBit);
     TSearchScan scan(*store, pattern, FSearch.WholeWords);
     TSearchScope scope{FSearch.ScopeBegin, FSearch.ScopeEnd};
     const auto result = ReplaceAll(*store, nullptr, scan, FBackward, start, scope, replacement);

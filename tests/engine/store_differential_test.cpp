@@ -361,7 +361,8 @@ void TSequence::VerifyLines() {
     const int width = wrap && FStore->WrapColumn() > 0 ? FStore->WrapColumn() : 0;
     std::vector<std::pair<std::int32_t, std::string>> lines;
     for (std::size_t k = 0; k < FModel.Paras.size(); ++k) {
-        for (const std::string& line : test::ModelWrap(FModel.Paras[k], width, FStore->TabSize())) {
+        for (const std::string& line :
+             test::ModelWrap(FModel.Paras[k], width, FStore->TabSize(), FStore->CharSet())) {
             lines.emplace_back(static_cast<std::int32_t>(k + 1), line);
         }
     }

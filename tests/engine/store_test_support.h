@@ -54,7 +54,8 @@ std::unique_ptr<TParaList> MakeStore(const std::vector<std::string>& paragraphs,
 // The display lines of a text wrapped at `width` (0 = none) with `tabSize`, computed
 // character by character from the rule: fit, backward scan for a blank or hyphen, blanks
 // kept at the end of the line.
-std::vector<std::string> ModelWrap(const std::string& text, int width, int tabSize);
+std::vector<std::string> ModelWrap(const std::string& text, int width, int tabSize,
+                                   TCharSet set = chEightBit);
 
 }  // namespace wendax::test
 

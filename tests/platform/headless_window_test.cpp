@@ -23,7 +23,8 @@ class TLoggingClient : public TWindowClient {
     void FocusLost() override { Log.push_back("lost"); }
     bool KeyDown(const TKeyMessage&) override { return false; }
     void SysKeyDown(const TKeyMessage&) override {}
-    void CharTyped(std::uint8_t) override {}
+    void CharTyped(char32_t) override {}
+    void TextCommitted(std::u32string_view) override {}
     void MouseDown(TMouseButton, TPoint, std::uint8_t) override {}
     void MouseMove(TPoint, std::uint8_t) override {}
     void MouseUp(TMouseButton, TPoint, std::uint8_t) override {}

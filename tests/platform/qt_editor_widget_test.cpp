@@ -80,12 +80,12 @@ TEST_F(QtEditorWidget, AltHeldKeysGoToSysKeyDownAndTypeNothing) {
     EXPECT_EQ(Client.Lines(), (TLines{"SysKeyDown 88 shift 8", "SysKeyDown 8 shift 10"}));
 }
 
-TEST_F(QtEditorWidget, KeysTheClientDoesNotConsumeTypeTheirBytes) {
+TEST_F(QtEditorWidget, KeysTheClientDoesNotConsumeTypeTheirCharacters) {
     QTest::keyClick(&Widget, Qt::Key_A);
     SendKey(Qt::Key_Eacute, Qt::ShiftModifier, QString::fromUtf8("É"));
     SendKey(Qt::Key_E, {}, QString::fromUtf8("€"));
     EXPECT_EQ(Client.Lines(), (TLines{"KeyDown 65 shift 0", "Char 97", "KeyDown 0 shift 2",
-                                      "Char 201", "KeyDown 69 shift 0", "Char 128"}));
+                                      "Char 201", "KeyDown 69 shift 0", "Char 8364"}));
 }
 
 TEST_F(QtEditorWidget, ConsumedKeysTypeNothing) {

@@ -3,13 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleHints>
 #include <QTest>
 
 #include "control/controller.h"
-#include "control/main_command_tables.h"
 #include "control/custom_editor.h"
+#include "control/main_command_tables.h"
 #include "platform/qt/qt_editor_widget.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/system_colors.h"
@@ -185,6 +187,59 @@ TEST_F(QtHostedEditor, AGrabShowsTheTextTheHighlightAndABookmarkGlyph) {
     EXPECT_LT(CountPixels(picture, secondRow, background), secondRow.width() * rowHeight);
     const QRect glyph(1, rowHeight, 12, rowHeight);
     EXPECT_GT(CountPixels(picture, glyph, qRgb(0x3C, 0x6E, 0xC8)), 40);
+}
+
+// Key events carrying non-ASCII text, a dead-key style commit and a candidate window's
+// pre-edit go in as UTF-8; the commit is one undo step; the input method is told where the
+// caret is.
+TEST_F(QtHostedEditor, KeysAndInputMethodsTypeUtf8) {
+    EXPECT_TRUE(Widget.testAttribute(Qt::WA_InputMethodEnabled));
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("é"));
+    QApplication::sendEvent(&Widget, &press);
+    QKeyEvent emoji(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("😀"));
+    QApplication::sendEvent(&Widget, &emoji);
+    EXPECT_EQ(Text(), "é😀");
+
+    QInputMethodEvent preedit(QString::fromUtf8("にほ"), {});
+    QApplication::sendEvent(&Widget, &preedit);
+    EXPECT_EQ(Text(), "é😀");  // composing changes no text
+    const QRect caret =
+        static_cast<QWidget&>(Widget).inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    // after é and 😀: three cells; the bar caret stands across the cell's left edge
+    EXPECT_NEAR(caret.left(),
+                Widget.viewport()->pos().x() + Editor.LeftMargin() + 3 * Editor.CharWidth(), 1);
+    QInputMethodEvent commit;
+    commit.setCommitString(QString::fromUtf8("日本"));
+    QApplication::sendEvent(&Widget, &commit);
+    EXPECT_EQ(Text(), "é😀日本");
+    EXPECT_EQ(Caret(), (TLineCol{1, 13}));  // after 2 + 4 + 3 + 3 bytes
+    Editor.ProcessCommand(ccUndo, 0);
+    EXPECT_EQ(Text(), "é😀");
+}
+
+// Looked at by eye as well: CJK, emoji, an accented letter with a combining mark, and an
+// invalid byte, each in its cells on the grid of the ASCII around it.
+TEST_F(QtHostedEditor, AGrabShowsWideCharactersInTwoCellsOnTheGrid) {
+    Editor.InsertString("ab日本cd😀e\xcc\x81" "f\xff" "g");
+    Editor.InsertString("\r\n||||||||||||||");
+    const QImage picture = Grab();
+    picture.save(QString::fromUtf8(qgetenv("WENDAX_GRAB_DIR").isEmpty()
+                                       ? "/tmp/wendax_utf8_grab.png"
+                                       : qgetenv("WENDAX_GRAB_DIR") + "/utf8_grab.png"));
+    const QRgb back = picture.pixel(picture.width() - 2, picture.height() - 2);
+    // Each wide character leaves ink in both of its cells; the ASCII after them stays on
+    // the grid: 'c' in cell 7, under the seventh bar of the next line.
+    const int cell = Editor.CharWidth();
+    const int left = Editor.LeftMargin();
+    const int row = Editor.LineHeight();
+    for (const int first : {3, 5, 9}) {  // 日, 本, 😀 (1-based cells)
+        const QRect one(left + (first - 1) * cell, 0, cell, row);
+        const QRect two = one.translated(cell, 0);
+        EXPECT_LT(CountPixels(picture, one, back), one.width() * one.height()) << first;
+        EXPECT_LT(CountPixels(picture, two, back), two.width() * two.height()) << first;
+    }
+    const QRect replacement(left + 12 * cell, 0, cell, row);  // the invalid byte, cell 13
+    EXPECT_LT(CountPixels(picture, replacement, back), replacement.width() * replacement.height());
 }
 
 }  // namespace

@@ -61,22 +61,22 @@ TEST(QtKeyTranslation, EveryModifierCombinationGivesItsBits) {
     }
 }
 
-TEST(QtKeyTranslation, TypedTextGoesThroughTheTable) {
-    EXPECT_EQ(TypedBytes(QString::fromUtf8("a€é"), {}), "a\x80\xE9");
-    EXPECT_EQ(TypedBytes(QString::fromUtf8("\xF0\x9F\x98\x80"), {}), "?");
-    EXPECT_EQ(TypedBytes("\r", {}), "\r");
-    EXPECT_EQ(TypedBytes("\x7F", {}), "");
+TEST(QtKeyTranslation, TypedTextIsItsCodePoints) {
+    EXPECT_EQ(TypedChars(QString::fromUtf8("a€é"), {}), U"a€é");
+    EXPECT_EQ(TypedChars(QString::fromUtf8("\xF0\x9F\x98\x80"), {}), U"\U0001F600");
+    EXPECT_EQ(TypedChars("\r", {}), U"\r");
+    EXPECT_EQ(TypedChars("\x7F", {}), U"");
 }
 
 TEST(QtKeyTranslation, CtrlTypesControlBytesOnlyAndAltTypesNothing) {
-    EXPECT_EQ(TypedBytes("q", Qt::ControlModifier), "\x11");
-    EXPECT_EQ(TypedBytes("Q", Qt::ControlModifier | Qt::ShiftModifier), "\x11");
-    EXPECT_EQ(TypedBytes("\x11", Qt::ControlModifier), "\x11");
-    EXPECT_EQ(TypedBytes("[", Qt::ControlModifier), "\x1B");
-    EXPECT_EQ(TypedBytes("1", Qt::ControlModifier), "");
-    EXPECT_EQ(TypedBytes("@", Qt::ControlModifier), "");
-    EXPECT_EQ(TypedBytes(QString::fromUtf8("é"), Qt::ControlModifier), "");
-    EXPECT_EQ(TypedBytes("x", Qt::AltModifier), "");
+    EXPECT_EQ(TypedChars("q", Qt::ControlModifier), U"\x11");
+    EXPECT_EQ(TypedChars("Q", Qt::ControlModifier | Qt::ShiftModifier), U"\x11");
+    EXPECT_EQ(TypedChars("\x11", Qt::ControlModifier), U"\x11");
+    EXPECT_EQ(TypedChars("[", Qt::ControlModifier), U"\x1B");
+    EXPECT_EQ(TypedChars("1", Qt::ControlModifier), U"");
+    EXPECT_EQ(TypedChars("@", Qt::ControlModifier), U"");
+    EXPECT_EQ(TypedChars(QString::fromUtf8("é"), Qt::ControlModifier), U"");
+    EXPECT_EQ(TypedChars("x", Qt::AltModifier), U"");
 }
 
 }  // namespace

@@ -33,8 +33,15 @@ void TRecordingClient::SysKeyDown(const TKeyMessage& key) {
     Record("SysKeyDown " + Text(key));
 }
 
-void TRecordingClient::CharTyped(std::uint8_t ch) {
-    Record("Char " + std::to_string(ch));
+void TRecordingClient::CharTyped(char32_t ch) {
+    Record("Char " + std::to_string(static_cast<std::uint32_t>(ch)));
+}
+
+void TRecordingClient::TextCommitted(std::u32string_view text) {
+    std::string codes;
+    for (const char32_t ch : text)
+        codes += " " + std::to_string(static_cast<std::uint32_t>(ch));
+    Record("Commit" + codes);
 }
 
 void TRecordingClient::MouseDown(TMouseButton button, TPoint pos, std::uint8_t shift) {

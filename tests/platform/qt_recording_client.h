@@ -20,7 +20,8 @@ class TRecordingClient : public TWindowClient {
     void FocusLost() override { Record("FocusLost"); }
     bool KeyDown(const TKeyMessage& key) override;
     void SysKeyDown(const TKeyMessage& key) override;
-    void CharTyped(std::uint8_t ch) override;
+    void CharTyped(char32_t ch) override;
+    void TextCommitted(std::u32string_view text) override;
     void MouseDown(TMouseButton button, TPoint pos, std::uint8_t shift) override;
     void MouseMove(TPoint pos, std::uint8_t shift) override;
     void MouseUp(TMouseButton button, TPoint pos, std::uint8_t shift) override;
