@@ -315,7 +315,9 @@ TEST_F(TextFileTest, ReadingAndWritingAgreeWithTheModelWhereverReadsAreCut) {
         ASSERT_STORE_VALID(*text.Store);
         const std::string written = Save(*text.Store);
         ASSERT_EQ(written, ModelWrite(expected));
-        if (!trim) ASSERT_EQ(written, bytes);
+        if (!trim) {
+            ASSERT_EQ(written, bytes);
+        }
     }
 }
 

@@ -56,6 +56,9 @@ class TSession {
     void Step();
     void Edit();
     void RedoEverything();
+    // Undo and redo are checked against the history, not the model: the model then
+    // continues from the store's text and line ends.
+    void TakeModelFromStore();
     void Verify(const char* what);
     void CheckStore(const char* what);
     std::int32_t AnyPara() { return FIn.Pick(static_cast<int>(FModel.Paras.size()) + 2); }
@@ -80,8 +83,9 @@ void TSession::Load() {
     FStore->SetParaLengthLimit(FModel.ParaLengthLimit);
     for (int lines = FIn.Pick(8); lines > 0; --lines) {
         const std::string line = Chars(FIn, 64);
-        WENDAX_FUZZ_CHECK(FStore->AppendLoadedPara(line, false) == eeOk, "loading a line");
+        WENDAX_FUZZ_CHECK(FStore->AppendLoadedPara(line, false, leLf) == eeOk, "loading a line");
         FModel.Paras.insert(FModel.Paras.end() - 1, line);
+        FModel.Ends.insert(FModel.Ends.end() - 1, leLf);
     }
     Verify("after loading");
 }
@@ -119,11 +123,11 @@ void TSession::Step() {
     TParaPos caret;
     if (choice < 6) {
         FStore->Undo(nullptr, caret);
-        FModel.Paras = Paragraphs(*FStore);
+        TakeModelFromStore();
         CheckStore("after an undo");
     } else if (choice < 10) {
         FStore->Redo(nullptr, caret);
-        FModel.Paras = Paragraphs(*FStore);
+        TakeModelFromStore();
         CheckStore("after a redo");
     } else if (choice < 13) {
         FStore->SetWordWrap(!FStore->WordWrap());
@@ -184,6 +188,13 @@ void TSession::Edit() {
         same(FStore->InsertText(nullptr, at, text), FModel.InsertText(modelAt, text));
         WENDAX_FUZZ_CHECK(at == modelAt, "InsertText ends where the model does");
     }
+}
+
+void TSession::TakeModelFromStore() {
+    FModel.Paras = Paragraphs(*FStore);
+    FModel.Ends.clear();
+    for (std::int32_t n = 1; n <= FStore->ParaCount(); ++n)
+        FModel.Ends.push_back(FStore->LineEnd(n));
 }
 
 void TSession::CheckStore(const char* what) {
