@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
+#include "app/dialogs/qt_dialogs.h"
 #include "app/program/application.h"
 #include "app/program/program_windows.h"
-#include "app/dialogs/qt_dialogs.h"
 #include "corpus_writer.h"
 #include "platform/qt/qt_editor_widget.h"
 

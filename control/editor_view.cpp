@@ -3,8 +3,8 @@
 // without one.
 #include <algorithm>
 
-#include "control/private_messages.h"
 #include "control/custom_editor.h"
+#include "control/private_messages.h"
 
 namespace wendax {
 

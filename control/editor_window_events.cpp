@@ -1,8 +1,8 @@
 // The editor's answers to its window: creation, size, focus and its own posted messages.
 #include "control/controller.h"
+#include "control/custom_editor.h"
 #include "control/marker_glyphs.h"
 #include "control/private_messages.h"
-#include "control/custom_editor.h"
 
 namespace wendax {
 

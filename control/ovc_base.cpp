@@ -1,8 +1,8 @@
 #include "control/ovc_base.h"
 
+#include "base/exceptions.h"
 #include "control/control_form.h"
 #include "control/controller.h"
-#include "base/exceptions.h"
 #include "control/private_messages.h"
 
 namespace wendax {

@@ -113,8 +113,8 @@ class TQtEditorWidget : public QAbstractScrollArea, public TWindowPeer {
     bool FFocusFromClick = false;  // the focus came with the click being handled
     bool FPainting = false;
     bool FResizing = false;  // a new client size is being reported
-    QString FPreedit;  // an input method's text being composed, drawn at the caret
-    QFont FTextFont;   // the font the client last painted its text with
+    QString FPreedit;        // an input method's text being composed, drawn at the caret
+    QFont FTextFont;         // the font the client last painted its text with
 };
 
 }  // namespace wendax

@@ -2,9 +2,9 @@
 // filter rows of the options dialog and where the window arrangements put the windows.
 #include <gtest/gtest.h>
 
-#include "app/dialogs/filter_rows.h"
 #include "app/commands/line_number.h"
 #include "app/commands/time_date.h"
+#include "app/dialogs/filter_rows.h"
 #include "app/frame/window_tiling.h"
 
 namespace wendax {

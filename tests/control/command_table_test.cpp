@@ -1,8 +1,8 @@
 // The entries of a command table and its text file form.
 #include <gtest/gtest.h>
 
-#include "control/command_processor.h"
 #include "base/exceptions.h"
+#include "control/command_processor.h"
 #include "key_notation.h"
 #include "platform/headless/headless_platform.h"
 #include "tests/engine/temp_dir.h"

@@ -1,9 +1,9 @@
 // The controller and how library controls find it, forget it and report focus changes.
 #include <gtest/gtest.h>
 
+#include "base/exceptions.h"
 #include "control/control_form.h"
 #include "control/controller.h"
-#include "base/exceptions.h"
 #include "control/private_messages.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/headless/headless_window.h"

@@ -4,8 +4,8 @@
 
 #include <iterator>
 
-#include "control/colors.h"
 #include "base/exceptions.h"
+#include "control/colors.h"
 #include "control/fixed_font.h"
 #include "control/marker_glyphs.h"
 #include "control/row_runs.h"

@@ -3,8 +3,8 @@
 #include <set>
 
 #include "base/command_codes.h"
-#include "base/exceptions.h"
 #include "base/editor_errors.h"
+#include "base/exceptions.h"
 
 namespace wendax {
 namespace {

@@ -220,7 +220,10 @@ TEST_F(QtHostedEditor, KeysAndInputMethodsTypeUtf8) {
 // Looked at by eye as well: CJK, emoji, an accented letter with a combining mark, and an
 // invalid byte, each in its cells on the grid of the ASCII around it.
 TEST_F(QtHostedEditor, AGrabShowsWideCharactersInTwoCellsOnTheGrid) {
-    Editor.InsertString("ab日本cd😀e\xcc\x81" "f\xff" "g");
+    Editor.InsertString(
+        "ab日本cd😀e\xcc\x81"
+        "f\xff"
+        "g");
     Editor.InsertString("\r\n||||||||||||||");
     const QImage picture = Grab();
     picture.save(QString::fromUtf8(qgetenv("WENDAX_GRAB_DIR").isEmpty()
