@@ -466,6 +466,9 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     void DelLine();
     void DelWord();
     bool CopyHighlight();
+    TClipboardText HighlightAsClipboardText();
+    void OfferHighlight();
+    void PastePrimarySelectionAt(TPoint pos);
     void FinishReplay(TParaPos caret);
 
     // ---- View (control/editor_view.cpp, control/editor_scrolling.cpp)
@@ -498,6 +501,7 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
                   std::string_view visible, std::int32_t line);
 
     // ---- Input (control/editor_keys.cpp, editor_mouse.cpp, editor_double_click.cpp)
+    bool HandleKey(const TKeyMessage& key);
     TLineCol MouseToText(TPoint pos);
     void DragPass();
     void DragMarginTo(std::int32_t line, bool above);
@@ -563,6 +567,7 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     // Input state
     bool FSuppressNextChar = false;
     bool FMouseCaptured = false;
+    bool FHighlightOffered = false;  // OfferHighlight ran during the current key
     bool FInMargin = false;
     TDrag FDrag;
 };
