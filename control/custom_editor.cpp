@@ -28,9 +28,13 @@ std::string_view TOvcCustomEditor::GetPara(std::int32_t para) {
 
 std::string TOvcCustomEditor::GetPrintableLine(std::int32_t line, std::int32_t maxLength) {
     if (line < 1 || line > LineCount()) throw EInvalidLineOrPara();
+    return PrintableUtf8(CharSet(), FStore->GetLine(line).Text, TabSize(),
+                         static_cast<std::size_t>(std::max(maxLength, 0)));
+}
+
+std::string TOvcCustomEditor::ExpandedLine(std::int32_t line) {
     std::string expanded;
-    ExpandTabs(FStore->GetLine(line).Text, TabSize(),
-               static_cast<std::size_t>(std::max(maxLength, 0)), expanded);
+    ExpandTabs(FStore->GetLine(line).Text, TabSize(), std::string::npos, expanded);
     return expanded;
 }
 

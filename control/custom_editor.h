@@ -78,8 +78,9 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     // Paragraph `para`, valid until the next change. Raises EInvalidLineOrPara outside
     // 1..ParaCount.
     std::string_view GetPara(std::int32_t para);
-    // Display line `line` with every tab expanded to spaces up to the next multiple of
-    // TabSize, cut to `maxLength` characters. Raises EInvalidLineOrPara outside 1..LineCount.
+    // Display line `line` as UTF-8 (see PrintableUtf8): tabs expanded to spaces up to the
+    // next multiple of TabSize in cells, invalid bytes as the replacement mark, cut to
+    // `maxLength` cells. Raises EInvalidLineOrPara outside 1..LineCount.
     std::string GetPrintableLine(std::int32_t line, std::int32_t maxLength = kMaxInt32);
     // The store's changed flag. A new value repaints every view of the store; clearing it
     // marks the undo history as made on a modified text.
@@ -502,6 +503,8 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
 
     // ---- Input (control/editor_keys.cpp, editor_mouse.cpp, editor_double_click.cpp)
     bool HandleKey(const TKeyMessage& key);
+    // Display line `line` (in range) as stored bytes with its tabs expanded to spaces.
+    std::string ExpandedLine(std::int32_t line);
     TLineCol MouseToText(TPoint pos);
     void DragPass();
     void DragMarginTo(std::int32_t line, bool above);

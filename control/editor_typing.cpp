@@ -98,8 +98,8 @@ std::int32_t TOvcCustomEditor::FixedTabSpaces() {
 std::int32_t TOvcCustomEditor::SmartTabTarget() {
     RefreshPositions();
     if (FCaretPos.Para == 1) return 0;
-    std::string line = GetPrintableLine(FCaretLine - 1);
-    if (line.empty() && FCaretLine < LineCount()) line = GetPrintableLine(FCaretLine + 1);
+    std::string line = ExpandedLine(FCaretLine - 1);
+    if (line.empty() && FCaretLine < LineCount()) line = ExpandedLine(FCaretLine + 1);
     if (line.empty()) return 0;
     const std::size_t col = static_cast<std::size_t>(FCaretCol);
     if (line.size() < col) return FCaretCol;

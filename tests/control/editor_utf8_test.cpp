@@ -151,6 +151,21 @@ TEST(Utf8Editor, ClipboardGivesUtf8AndPastesIntoTheTextsSet) {
     EXPECT_EQ(f.Platform.Beeps, 1);
 }
 
+// Printed lines are UTF-8 in both sets, tabs counted in cells as on the screen, an invalid
+// byte as the replacement mark; the buffer limit never cuts a character.
+TEST(Utf8Editor, PrintableLinesAreUtf8CountedInCells) {
+    TEditorFixture f;
+    f.Load("|a\xc3\xa9\xe6\x97\xa5\xf0\x9f\x98\x80\tb\xff\ne\xcc\x81x");
+    EXPECT_EQ(f.Editor.GetPrintableLine(1), "aé日😀  b\uFFFD");
+    EXPECT_EQ(f.Editor.GetPrintableLine(1, 3), "aé");  // 日 would pass the third cell
+    EXPECT_EQ(f.Editor.GetPrintableLine(1, 7), "aé日😀 ");
+    EXPECT_EQ(f.Editor.GetPrintableLine(2, 1), "e\u0301");  // the mark stays with its letter
+
+    f.Editor.SetNewTextCharSet(chEightBit);
+    f.Load("|a\xe9\x80\tb\xff");
+    EXPECT_EQ(f.Editor.GetPrintableLine(1), "aé€     bÿ");
+}
+
 // Case-insensitive search folds Latin, Greek and Cyrillic letters in UTF-8 and never takes
 // a match that ends inside a character; whole words know letters of every script; an
 // 8-bit text keeps its upper-casing table.
