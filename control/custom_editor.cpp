@@ -32,12 +32,6 @@ std::string TOvcCustomEditor::GetPrintableLine(std::int32_t line, std::int32_t m
                          static_cast<std::size_t>(std::max(maxLength, 0)));
 }
 
-std::string TOvcCustomEditor::ExpandedLine(std::int32_t line) {
-    std::string expanded;
-    ExpandTabs(FStore->GetLine(line).Text, TabSize(), std::string::npos, expanded);
-    return expanded;
-}
-
 void TOvcCustomEditor::SetModified(bool value) {
     if (value == Modified()) return;
     FStore->SetModified(value);

@@ -455,7 +455,7 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     std::optional<std::string> BytesToPaste(const TClipboardText& text);
     void InsertSpaces(std::int32_t count);
     std::int32_t FixedTabSpaces();
-    std::int32_t SmartTabTarget();
+    std::int32_t SmartTabSpaces();
     void NewLineWith(bool split);
     bool SplitAtCaret(std::int32_t& nextPos);
     bool DeleteHighlight();
@@ -503,8 +503,6 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
 
     // ---- Input (control/editor_keys.cpp, editor_mouse.cpp, editor_double_click.cpp)
     bool HandleKey(const TKeyMessage& key);
-    // Display line `line` (in range) as stored bytes with its tabs expanded to spaces.
-    std::string ExpandedLine(std::int32_t line);
     TLineCol MouseToText(TPoint pos);
     void DragPass();
     void DragMarginTo(std::int32_t line, bool above);

@@ -166,6 +166,19 @@ TEST(Utf8Editor, PrintableLinesAreUtf8CountedInCells) {
     EXPECT_EQ(f.Editor.GetPrintableLine(1), "aé€     bÿ");
 }
 
+// A smart tab lines the caret up with the next word of the line above by cells, as the
+// screen shows them, not by bytes.
+TEST(Utf8Editor, SmartTabsCountCells) {
+    TEditorFixture f;
+    f.Editor.SetTabType(ttSmart);
+    f.Load("日本 x\n|");
+    f.Editor.ProcessCommand(ccTab, 0);
+    EXPECT_EQ(Marked(f.Editor), "日本 x\n     |");
+    f.Load("ab cd\né|");
+    f.Editor.ProcessCommand(ccTab, 0);
+    EXPECT_EQ(Marked(f.Editor), "ab cd\né  |");
+}
+
 // Case-insensitive search folds Latin, Greek and Cyrillic letters in UTF-8 and never takes
 // a match that ends inside a character; whole words know letters of every script; an
 // 8-bit text keeps its upper-casing table.
