@@ -28,10 +28,8 @@ std::string_view TOvcCustomEditor::GetPara(std::int32_t para) {
 
 std::string TOvcCustomEditor::GetPrintableLine(std::int32_t line, std::int32_t maxLength) {
     if (line < 1 || line > LineCount()) throw EInvalidLineOrPara();
-    std::string expanded;
-    ExpandTabs(FStore->GetLine(line).Text, TabSize(),
-               static_cast<std::size_t>(std::max(maxLength, 0)), expanded);
-    return expanded;
+    return PrintableUtf8(CharSet(), FStore->GetLine(line).Text, TabSize(),
+                         static_cast<std::size_t>(std::max(maxLength, 0)));
 }
 
 void TOvcCustomEditor::SetModified(bool value) {

@@ -78,8 +78,9 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     // Paragraph `para`, valid until the next change. Raises EInvalidLineOrPara outside
     // 1..ParaCount.
     std::string_view GetPara(std::int32_t para);
-    // Display line `line` with every tab expanded to spaces up to the next multiple of
-    // TabSize, cut to `maxLength` characters. Raises EInvalidLineOrPara outside 1..LineCount.
+    // Display line `line` as UTF-8 (see PrintableUtf8): tabs expanded to spaces up to the
+    // next multiple of TabSize in cells, invalid bytes as the replacement mark, cut to
+    // `maxLength` cells. Raises EInvalidLineOrPara outside 1..LineCount.
     std::string GetPrintableLine(std::int32_t line, std::int32_t maxLength = kMaxInt32);
     // The store's changed flag. A new value repaints every view of the store; clearing it
     // marks the undo history as made on a modified text.
@@ -454,7 +455,7 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     std::optional<std::string> BytesToPaste(const TClipboardText& text);
     void InsertSpaces(std::int32_t count);
     std::int32_t FixedTabSpaces();
-    std::int32_t SmartTabTarget();
+    std::int32_t SmartTabSpaces();
     void NewLineWith(bool split);
     bool SplitAtCaret(std::int32_t& nextPos);
     bool DeleteHighlight();
@@ -466,6 +467,9 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     void DelLine();
     void DelWord();
     bool CopyHighlight();
+    TClipboardText HighlightAsClipboardText();
+    void OfferHighlight();
+    void PastePrimarySelectionAt(TPoint pos);
     void FinishReplay(TParaPos caret);
 
     // ---- View (control/editor_view.cpp, control/editor_scrolling.cpp)
@@ -498,6 +502,7 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
                   std::string_view visible, std::int32_t line);
 
     // ---- Input (control/editor_keys.cpp, editor_mouse.cpp, editor_double_click.cpp)
+    bool HandleKey(const TKeyMessage& key);
     TLineCol MouseToText(TPoint pos);
     void DragPass();
     void DragMarginTo(std::int32_t line, bool above);
@@ -563,6 +568,7 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     // Input state
     bool FSuppressNextChar = false;
     bool FMouseCaptured = false;
+    bool FHighlightOffered = false;  // OfferHighlight ran during the current key
     bool FInMargin = false;
     TDrag FDrag;
 };

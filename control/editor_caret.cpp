@@ -175,6 +175,7 @@ void TOvcCustomEditor::SetSelection(std::int32_t line1, std::int32_t col1, std::
 
 void TOvcCustomEditor::SelectAll(bool caretAtEnd) {
     SetSelection(1, 1, kMaxInt32, kMaxParaLength, caretAtEnd);
+    OfferHighlight();
 }
 
 void TOvcCustomEditor::SelectRange(TParaPos from, TParaPos to) {

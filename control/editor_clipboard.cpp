@@ -56,15 +56,21 @@ std::optional<std::string> TOvcCustomEditor::BytesToPaste(const TClipboardText& 
     return std::nullopt;
 }
 
+// UTF-8 for other programs (converted from the table in an 8-bit text), the exact bytes
+// for the program itself. May throw std::bad_alloc.
+TClipboardText TOvcCustomEditor::HighlightAsClipboardText() {
+    std::string bytes = TextBetween(*FStore, FHighlight.Begin(), FHighlight.End());
+    const bool utf8 = CharSet() == chUtf8;
+    std::string plain = utf8 ? bytes : EightBitToUtf8(bytes);
+    return {std::move(plain), std::move(bytes), utf8};
+}
+
 // False when nothing is highlighted or the copy failed for lack of memory (reported as
 // eeOutOfMemory; the clipboard keeps what it held).
 bool TOvcCustomEditor::CopyHighlight() {
     if (!HasSelection()) return false;
     try {
-        std::string bytes = TextBetween(*FStore, FHighlight.Begin(), FHighlight.End());
-        const bool utf8 = CharSet() == chUtf8;
-        std::string plain = utf8 ? bytes : EightBitToUtf8(bytes);
-        Platform().SetClipboardText({std::move(plain), std::move(bytes), utf8});
+        Platform().SetClipboardText(HighlightAsClipboardText());
     } catch (const std::bad_alloc&) {
         ReportError(eeOutOfMemory);
         return false;

@@ -9,6 +9,8 @@
 namespace wendax {
 
 void TOvcCustomEditor::DoubleClick(TMouseButton button, TPoint pos, std::uint8_t shift) {
+    // The second of two quick middle clicks arrives as a double click; it pastes again.
+    if (button == mbMiddle) return MouseDown(button, pos, shift);
     if (button != mbLeft || !Window() || TextLength() == 0) return;
     const bool extend = (shift & ksShift) != 0;
     const TLineCol at = MouseToText(pos);
@@ -17,6 +19,7 @@ void TOvcCustomEditor::DoubleClick(TMouseButton button, TPoint pos, std::uint8_t
     } else {
         SelectWordAt(at, extend);
     }
+    OfferHighlight();
 }
 
 // With Shift, unless the highlight lies within the paragraph, the highlight keeps its end

@@ -6,10 +6,22 @@
 
 namespace wendax {
 
-// The first key of a two-key sequence and Backspace never type their character; the
-// second key of a sequence is consumed by its command, so its character never comes.
+// A key that changed a highlight into a non-empty one offers it as the primary selection
+// (once, also when the command itself offered it).
 bool TOvcCustomEditor::KeyDown(const TKeyMessage& key) {
     if (!Controller()) return false;
+    const TParaPos begin = FHighlight.Begin();
+    const TParaPos end = FHighlight.End();
+    FHighlightOffered = false;
+    const bool consumed = HandleKey(key);
+    const bool changed = FHighlight.Begin() != begin || FHighlight.End() != end;
+    if (changed && !FHighlightOffered) OfferHighlight();
+    return consumed;
+}
+
+// The first key of a two-key sequence and Backspace never type their character; the
+// second key of a sequence is consumed by its command, so its character never comes.
+bool TOvcCustomEditor::HandleKey(const TKeyMessage& key) {
     const TCommandCode cmd = Controller()->EntryCommands().TranslateKeyMessage(key);
     if (ProcessCommand(cmd, key.Key)) return true;
     bool consumed = false;

@@ -46,8 +46,11 @@ TLineCol TOvcCustomEditor::MouseToText(TPoint pos) {
 }
 
 // With Shift a margin drag keeps the far end of the highlight (the caret without one).
+// The middle button pastes the primary selection at the clicked place.
 void TOvcCustomEditor::MouseDown(TMouseButton button, TPoint pos, std::uint8_t shift) {
-    if (button != mbLeft || !Window()) return;
+    if (!Window()) return;
+    if (button == mbMiddle && !FMouseCaptured) return PastePrimarySelectionAt(pos);
+    if (button != mbLeft) return;
     if (!Window()->HasFocus() && Window()->CanFocus()) Window()->SetFocus();
     if (TextLength() == 0) return;
     Window()->SetMouseCapture(true);
@@ -76,15 +79,20 @@ void TOvcCustomEditor::MouseMove(TPoint pos, std::uint8_t) {
     DragPass();
 }
 
+// The highlight a drag made is offered as the primary selection once the button is up.
 void TOvcCustomEditor::MouseUp(TMouseButton button, TPoint, std::uint8_t) {
-    if (button == mbLeft && FMouseCaptured) EndDrag();
+    if (button != mbLeft || !FMouseCaptured) return;
+    EndDrag();
+    OfferHighlight();
 }
 
 // A tick after the button went up unnoticed ends the drag.
 void TOvcCustomEditor::TimerTick(int id) {
     if (id != kDragTimer || !Window()) return;
-    if (!FMouseCaptured || !Window()->IsButtonDown(mbLeft)) return EndDrag();
-    DragPass();
+    if (FMouseCaptured && Window()->IsButtonDown(mbLeft)) return DragPass();
+    const bool dragging = FMouseCaptured;
+    EndDrag();
+    if (dragging) OfferHighlight();
 }
 
 void TOvcCustomEditor::EndDrag() {

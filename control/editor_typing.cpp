@@ -1,4 +1,5 @@
 // Typing a character in insert and overwrite mode, and the three kinds of tab.
+#include <algorithm>
 #include <optional>
 
 #include "control/custom_editor.h"
@@ -74,8 +75,8 @@ void TOvcCustomEditor::Tab() {
             TypeChar('\t');
             return;
         case ttSmart:
-            if (const std::int32_t target = SmartTabTarget(); target > FCaretCol) {
-                InsertSpaces(target - FCaretCol);
+            if (const std::int32_t spaces = SmartTabSpaces(); spaces > 0) {
+                InsertSpaces(spaces);
                 return;
             }
             break;
@@ -92,25 +93,33 @@ std::int32_t TOvcCustomEditor::FixedTabSpaces() {
     return tabSize * ((FCaretCol - 1) / tabSize + 1) - FCaretCol + 1;
 }
 
-// The column under the start of the next word of the previous display line (the next one
-// when the previous is empty and the caret is not on the last line), tabs expanded; the
-// caret column when that line is shorter; 0 for no target (paragraph 1, no such line).
-std::int32_t TOvcCustomEditor::SmartTabTarget() {
+// Spaces that bring the caret under the start of the next word of the previous display
+// line (the next one when the previous is empty and the caret is not on the last line),
+// counted in cells as on the screen, tabs expanded; 0 for none (paragraph 1, no such line,
+// or a line that ends before the caret's cell).
+std::int32_t TOvcCustomEditor::SmartTabSpaces() {
     RefreshPositions();
     if (FCaretPos.Para == 1) return 0;
     std::string line = GetPrintableLine(FCaretLine - 1);
     if (line.empty() && FCaretLine < LineCount()) line = GetPrintableLine(FCaretLine + 1);
-    if (line.empty()) return 0;
-    const std::size_t col = static_cast<std::size_t>(FCaretCol);
-    if (line.size() < col) return FCaretCol;
-    std::size_t i = col - 1;
-    if (line[i] != ' ') {
-        while (i < line.size() && line[i] != ' ')
-            ++i;
-    }
-    while (i < line.size() && line[i] == ' ')
-        ++i;
-    return static_cast<std::int32_t>(i) + 1;
+    const std::int32_t caretCell =
+        FStore->PosToColumn(FStore->GetLine(FCaretLine).Text, FCaretCol) - 1;
+    std::int32_t cell = 0;  // first cell of the character at `at`
+    std::int32_t at = 0;
+    const auto length = static_cast<std::int32_t>(line.size());
+    const auto advance = [&] {
+        const TCharExtent c = CharAt(chUtf8, line, at);
+        cell += c.Cells;
+        at = c.End;
+    };
+    while (at < length && cell + CharAt(chUtf8, line, at).Cells <= caretCell)
+        advance();
+    if (at >= length) return 0;
+    while (at < length && line[static_cast<std::size_t>(at)] != ' ')
+        advance();
+    while (at < length && line[static_cast<std::size_t>(at)] == ' ')
+        advance();
+    return std::max(cell - caretCell, 0);
 }
 
 // In overwrite mode as many characters as there are spaces are deleted first, in one group

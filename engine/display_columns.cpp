@@ -1,5 +1,9 @@
 #include "engine/display_columns.h"
 
+#include <algorithm>
+
+#include "engine/eight_bit_table.h"
+
 namespace wendax {
 
 namespace {
@@ -54,6 +58,34 @@ void ExpandTabs(std::string_view line, std::int32_t tabSize, std::size_t maxLeng
         }
     }
     if (out.size() > maxLength) out.resize(maxLength);
+}
+
+std::string PrintableUtf8(TCharSet set, std::string_view line, std::int32_t tabSize,
+                          std::size_t maxCells) {
+    constexpr char32_t kReplacementMark = 0xFFFD;
+    std::string out;
+    std::int32_t width = 0;
+    const auto length = static_cast<std::int32_t>(line.size());
+    for (std::int32_t at = 0; at < length;) {
+        const TCharExtent c = CharAt(set, line, at);
+        const auto next = static_cast<std::size_t>(Advance(width, c, line, tabSize));
+        const std::string_view bytes = line.substr(static_cast<std::size_t>(c.Begin),
+                                                   static_cast<std::size_t>(c.End - c.Begin));
+        if (bytes[0] == '\t') {  // a tab's spaces may be cut at the limit
+            out.append(std::min(next, maxCells) - static_cast<std::size_t>(width), ' ');
+        } else if (next <= maxCells) {
+            if (set == chEightBit)
+                out += EightBitToUtf8(bytes);
+            else if (!DecodeUtf8(line, at).Valid)
+                AppendUtf8(out, kReplacementMark);
+            else
+                out += bytes;
+        }
+        if (next > maxCells) break;
+        width = static_cast<std::int32_t>(next);
+        at = c.End;
+    }
+    return out;
 }
 
 std::int32_t PosToColumn(TCharSet set, std::string_view line, std::int32_t p,

@@ -27,6 +27,13 @@ std::int32_t DisplayWidth(TCharSet set, std::string_view line, std::int32_t coun
 void ExpandTabs(std::string_view line, std::int32_t tabSize, std::size_t maxLength,
                 std::string& out);
 
+// `line` as UTF-8 for output (printing): tabs expanded to spaces, counted in cells as on
+// the screen; an 8-bit text decoded through its table; a byte that is not valid UTF-8 as
+// the replacement mark U+FFFD. Cut to the characters that fit into `maxCells` cells, never
+// inside a character.
+std::string PrintableUtf8(TCharSet set, std::string_view line, std::int32_t tabSize,
+                          std::size_t maxCells);
+
 // Display column of position p of a line: the first cell of the character holding byte p.
 // p <= 1 (or an empty line) gives p, except 0 gives 1; a position after the text adds one
 // column per virtual position.

@@ -36,6 +36,13 @@ class TPlatformServices {
     virtual std::optional<TClipboardText> ClipboardText() = 0;
     virtual void SetClipboardText(const TClipboardText& text) = 0;
 
+    // The primary selection of window systems that have one (X11): the text last selected
+    // in any program, pasted with the middle button. Where there is none, setting it does
+    // nothing and it holds no text.
+    virtual bool SupportsPrimarySelection() = 0;
+    virtual std::optional<TClipboardText> PrimarySelectionText() = 0;
+    virtual void SetPrimarySelectionText(const TClipboardText& text) = 0;
+
     virtual std::uint32_t TickCount() = 0;  // milliseconds, wrapping
     virtual int HorzScrollBarHeight() = 0;  // pixels
 

@@ -24,8 +24,9 @@ class TQtPrintDevice::TSurface : public TPrintSurface {
     void NewPage() override { FPrinter.newPage(); }
 
   private:
+    // The printed lines are UTF-8.
     static QString Text(std::string_view text) {
-        return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     }
 
     QPrinter& FPrinter;

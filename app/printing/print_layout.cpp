@@ -1,6 +1,9 @@
 #include "app/printing/print_layout.h"
 
 #include <algorithm>
+#include <vector>
+
+#include "engine/char_set.h"
 
 namespace wendax {
 namespace {
@@ -33,7 +36,7 @@ void TPrintLayout::WriteRun(std::string_view run) {
             Draw(run);
             return;
         }
-        if (length == 0 && FX == 0) length = 1;
+        if (length == 0 && FX == 0) length = static_cast<std::size_t>(CharEnd(chUtf8, run, 0));
         Draw(run.substr(0, length));
         run.remove_prefix(length);
         EndLine();
@@ -41,20 +44,26 @@ void TPrintLayout::WriteRun(std::string_view run) {
 }
 
 // Widths grow with the length of a leading part, so the longest part that fits is found
-// by bisection rather than by dropping one character at a time.
+// by bisection over the character boundaries of the (UTF-8) run rather than by dropping
+// one character at a time; a part never ends inside a character.
 std::size_t TPrintLayout::FittingLength(std::string_view run) const {
     const int room = FSurface.PageWidth() - FX;
     if (FSurface.TextWidth(run) <= room) return run.size();
-    std::size_t fits = 0;
-    std::size_t tooLong = run.size();
+    std::vector<std::size_t> ends;  // ends[i]: bytes of the first i + 1 characters
+    for (std::int32_t at = 0; at < static_cast<std::int32_t>(run.size());) {
+        at = CharEnd(chUtf8, run, at);
+        ends.push_back(static_cast<std::size_t>(at));
+    }
+    std::size_t fits = 0;  // characters known to fit
+    std::size_t tooLong = ends.size();
     while (tooLong - fits > 1) {
         const std::size_t middle = fits + (tooLong - fits) / 2;
-        if (FSurface.TextWidth(run.substr(0, middle)) <= room)
+        if (FSurface.TextWidth(run.substr(0, ends[middle - 1])) <= room)
             fits = middle;
         else
             tooLong = middle;
     }
-    return fits;
+    return fits == 0 ? 0 : ends[fits - 1];
 }
 
 void TPrintLayout::Draw(std::string_view run) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/editor/editor_window.h"
+#include "engine/char_set.h"
 
 namespace wendax {
 namespace {
@@ -38,12 +39,20 @@ TPrintedLines PrintedLines(const TEditorPane& editor1, const TEditorPane& active
 }
 
 std::string SelectedPart(std::string text, bool first, int blankTo, bool last, int keepTo) {
-    const auto clamp = [&text](int column) {
-        return static_cast<std::size_t>(std::clamp(column - 1, 0, static_cast<int>(text.size())));
-    };
-    if (first) std::fill_n(text.begin(), clamp(blankTo), ' ');
-    if (last) text.resize(clamp(keepTo));
-    return text;
+    std::string part;
+    std::int32_t cells = 0;  // cells before `at`
+    const auto length = static_cast<std::int32_t>(text.size());
+    for (std::int32_t at = 0; at < length;) {
+        const TCharExtent c = CharAt(chUtf8, text, at);
+        if (last && cells >= keepTo - 1) break;
+        if (first && cells < blankTo - 1)
+            part.append(static_cast<std::size_t>(c.Cells), ' ');
+        else
+            part.append(text, static_cast<std::size_t>(at), static_cast<std::size_t>(c.End - at));
+        cells += c.Cells;
+        at = c.End;
+    }
+    return part;
 }
 
 bool PrintCopies(TPrintDevice& device, const TPrintedLines& lines, int copies) {

@@ -26,8 +26,9 @@ struct TPrintedLines {
 TPrintedLines PrintedLines(const TEditorPane& editor1, const TEditorPane& active,
                            TPrintRange range);
 
-// The highlighted part of one printable line: the first `blankTo` - 1 characters become
-// spaces when `first`, and only the first `keepTo` - 1 characters stay when `last`.
+// The highlighted part of one printable line (UTF-8, no tabs), counted in cells: the
+// characters in the first `blankTo` - 1 cells become as many spaces when `first`, and only
+// the characters in the first `keepTo` - 1 cells stay when `last`.
 std::string SelectedPart(std::string text, bool first, int blankTo, bool last, int keepTo);
 
 // Where the jobs of a print go.

@@ -35,6 +35,15 @@ class THeadlessPlatform : public TPlatformServices {
         ClipboardPlain = text.Plain;
     }
 
+    bool SupportsPrimarySelection() override { return HasPrimarySelection; }
+    std::optional<TClipboardText> PrimarySelectionText() override {
+        return HasPrimarySelection ? PrimarySelection : std::nullopt;
+    }
+    void SetPrimarySelectionText(const TClipboardText& text) override {
+        if (HasPrimarySelection) PrimarySelection = text;
+        ++PrimarySelectionSets;
+    }
+
     std::uint32_t TickCount() override { return Now; }
     int HorzScrollBarHeight() override { return ScrollBarHeight; }
     std::uint32_t CaretBlinkTime() override { return BlinkTime; }
@@ -50,6 +59,9 @@ class THeadlessPlatform : public TPlatformServices {
     bool ClipboardIsUtf8 = true;
     std::optional<std::string> ClipboardPlain;  // when it differs from Clipboard
     bool ClipboardFails = false;                // SetClipboardText runs out of memory
+    bool HasPrimarySelection = true;
+    std::optional<TClipboardText> PrimarySelection;
+    int PrimarySelectionSets = 0;  // calls of SetPrimarySelectionText
     std::uint32_t Now = 0;
     int ScrollBarHeight = 16;
     std::uint32_t BlinkTime = 530;

@@ -39,6 +39,20 @@ void TQtPlatform::SetClipboardText(const TClipboardText& text) {
     QGuiApplication::clipboard()->setMimeData(MakeClipboardData(text));
 }
 
+bool TQtPlatform::SupportsPrimarySelection() {
+    return QGuiApplication::clipboard()->supportsSelection();
+}
+
+std::optional<TClipboardText> TQtPlatform::PrimarySelectionText() {
+    if (!SupportsPrimarySelection()) return std::nullopt;
+    return ClipboardContent(QGuiApplication::clipboard()->mimeData(QClipboard::Selection));
+}
+
+void TQtPlatform::SetPrimarySelectionText(const TClipboardText& text) {
+    if (!SupportsPrimarySelection()) return;
+    QGuiApplication::clipboard()->setMimeData(MakeClipboardData(text), QClipboard::Selection);
+}
+
 std::uint32_t TQtPlatform::TickCount() {
     using namespace std::chrono;
     return static_cast<std::uint32_t>(

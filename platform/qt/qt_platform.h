@@ -18,6 +18,9 @@ class TQtPlatform : public TPlatformServices {
     bool ClipboardHasText() override;
     std::optional<TClipboardText> ClipboardText() override;
     void SetClipboardText(const TClipboardText& text) override;
+    bool SupportsPrimarySelection() override;
+    std::optional<TClipboardText> PrimarySelectionText() override;
+    void SetPrimarySelectionText(const TClipboardText& text) override;
 
     // Milliseconds of the system's monotonic clock, wrapping at 2^32.
     std::uint32_t TickCount() override;

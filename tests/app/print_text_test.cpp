@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/editor/editor_window.h"
+#include "engine/char_set.h"
 #include "engine/display_columns.h"
 
 namespace wendax {
@@ -141,6 +142,27 @@ class TRecordingDevice : public TPrintDevice, public TPrintSurface {
     int FailAt = -1;
 };
 
+// A device whose characters are 10 units a cell wide (wide ones 20, marks 0), on a page
+// `width` units wide.
+class TCellDevice : public TRecordingDevice {
+  public:
+    explicit TCellDevice(int width) : FWidth(width) {}
+    int PageWidth() const override { return FWidth; }
+    int PageHeight() const override { return 10000; }
+    int TextWidth(std::string_view text) const override {
+        int cells = 0;
+        for (std::int32_t at = 0; at < static_cast<std::int32_t>(text.size());) {
+            const TCharExtent c = CharAt(chUtf8, text, at);
+            cells += c.Cells;
+            at = c.End;
+        }
+        return 10 * cells;
+    }
+
+  private:
+    int FWidth;
+};
+
 TPrintedLines Numbered(int count) {
     return {count, [](int i) { return std::to_string(i + 1); }};
 }
@@ -158,6 +180,23 @@ TEST(PrintCopies, LongTextsRunOverPages) {
     ASSERT_TRUE(PrintCopies(device, Numbered(10), 1));
     using TPages = std::vector<std::string>;
     EXPECT_EQ(device.Jobs, (std::vector<TPages>{{"1/2/3/4/", "5/6/7/8/", "9/10/"}}));
+}
+
+// Lines too wide for the page break between characters, never inside one; a selection
+// blanks and cuts whole characters by their cells.
+TEST(PrintCopies, Utf8LinesBreakAndAreSelectedBetweenCharacters) {
+    TCellDevice device(35);
+    const TPrintedLines lines{
+        2, [](int i) { return std::string(i == 0 ? "aé日😀b" : "e\u0301e\u0301e\u0301x"); }};
+    ASSERT_TRUE(PrintCopies(device, lines, 1));
+    EXPECT_EQ(device.Jobs.at(0).at(0), "aé/日/😀b/e\u0301e\u0301e\u0301/x/");
+
+    TCellDevice narrow(5);  // narrower than one cell: one whole character a line
+    ASSERT_TRUE(PrintCopies(narrow, {1, [](int) { return std::string("日e\u0301"); }}, 1));
+    EXPECT_EQ(narrow.Jobs.at(0).at(0), "日/e\u0301/");
+
+    EXPECT_EQ(SelectedPart("aé日😀  b", true, 3, true, 7), "  日😀");
+    EXPECT_EQ(SelectedPart("aé日😀  b", true, 5, false, 0), "    😀  b");
 }
 
 TEST(PrintCopies, AJobThatCannotStartEndsThePrint) {

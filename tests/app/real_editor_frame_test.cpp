@@ -492,6 +492,14 @@ class RealEditorPrinting : public RealEditorFrame {
         FDialogs.Expect(PrintToPdf(Pdf(), copies, range));
     }
     QList<QStringList> Pages() const { return PdfPages(Pdf()); }
+    // The words of every printed line, one space apart, as the UTF-8 the PDF holds.
+    QString PrintedWords() const {
+        QStringList words;
+        for (const QStringList& page : Pages())
+            for (const QString& line : page)
+                words << QString::fromUtf8(line.toLatin1()).simplified();
+        return words.join(QLatin1Char(' '));
+    }
 };
 
 TEST_F(RealEditorPrinting, TwoCopiesOfThreeLinesAreTwoPagesInOrder) {
@@ -525,6 +533,22 @@ TEST_F(RealEditorPrinting, TheSelectionPrintsItsFirstLineBlankedAndItsLastCut) {
     Run("MI_FilePrint");
     EXPECT_TRUE(FDialogs.Calls()[0].OfferSelection);
     EXPECT_EQ(Pages(), (QList<QStringList>{{"two", "line three", "li"}}));
+}
+
+// A UTF-8 text (with an invalid byte after reinterpreting) and an 8-bit text print their
+// characters, not their bytes read one by one.
+TEST_F(RealEditorPrinting, TextsPrintTheCharactersOfTheirCharacterSet) {
+    Begin({MakeFile(QStringLiteral("a.txt"), "a\xc3\xa9\xe6\x97\xa5\tb\xff\r\n")});
+    Editor1().SetCharSet(chUtf8);  // the file was not UTF-8 throughout
+    ExpectPrint(1, QPrinter::AllPages);
+    Run("MI_FilePrint");
+    const QString utf8 = PrintedWords();  // the PDF font may name 日 by its radical
+    EXPECT_TRUE(utf8.startsWith(QString::fromUtf8("aé"))) << utf8.toStdString();
+    EXPECT_TRUE(utf8.endsWith(QString::fromUtf8(" b\uFFFD"))) << utf8.toStdString();
+    Editor1().SetCharSet(chEightBit);
+    ExpectPrint(1, QPrinter::AllPages);
+    Run("MI_FilePrint");
+    EXPECT_EQ(PrintedWords(), QString::fromUtf8("aÃ©æ—¥ bÿ"));
 }
 
 TEST_F(RealEditorPrinting, TheSelectionOfTheUpperPaneIsPrinted) {

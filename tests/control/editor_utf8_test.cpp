@@ -151,6 +151,34 @@ TEST(Utf8Editor, ClipboardGivesUtf8AndPastesIntoTheTextsSet) {
     EXPECT_EQ(f.Platform.Beeps, 1);
 }
 
+// Printed lines are UTF-8 in both sets, tabs counted in cells as on the screen, an invalid
+// byte as the replacement mark; the buffer limit never cuts a character.
+TEST(Utf8Editor, PrintableLinesAreUtf8CountedInCells) {
+    TEditorFixture f;
+    f.Load("|a\xc3\xa9\xe6\x97\xa5\xf0\x9f\x98\x80\tb\xff\ne\xcc\x81x");
+    EXPECT_EQ(f.Editor.GetPrintableLine(1), "aé日😀  b\uFFFD");
+    EXPECT_EQ(f.Editor.GetPrintableLine(1, 3), "aé");  // 日 would pass the third cell
+    EXPECT_EQ(f.Editor.GetPrintableLine(1, 7), "aé日😀 ");
+    EXPECT_EQ(f.Editor.GetPrintableLine(2, 1), "e\u0301");  // the mark stays with its letter
+
+    f.Editor.SetNewTextCharSet(chEightBit);
+    f.Load("|a\xe9\x80\tb\xff");
+    EXPECT_EQ(f.Editor.GetPrintableLine(1), "aé€     bÿ");
+}
+
+// A smart tab lines the caret up with the next word of the line above by cells, as the
+// screen shows them, not by bytes.
+TEST(Utf8Editor, SmartTabsCountCells) {
+    TEditorFixture f;
+    f.Editor.SetTabType(ttSmart);
+    f.Load("日本 x\n|");
+    f.Editor.ProcessCommand(ccTab, 0);
+    EXPECT_EQ(Marked(f.Editor), "日本 x\n     |");
+    f.Load("ab cd\né|");
+    f.Editor.ProcessCommand(ccTab, 0);
+    EXPECT_EQ(Marked(f.Editor), "ab cd\né  |");
+}
+
 // Case-insensitive search folds Latin, Greek and Cyrillic letters in UTF-8 and never takes
 // a match that ends inside a character; whole words know letters of every script; an
 // 8-bit text keeps its upper-casing table.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -215,6 +216,28 @@ TEST_F(QtHostedEditor, KeysAndInputMethodsTypeUtf8) {
     EXPECT_EQ(Caret(), (TLineCol{1, 13}));  // after 2 + 4 + 3 + 3 bytes
     Editor.ProcessCommand(ccUndo, 0);
     EXPECT_EQ(Text(), "é😀");
+}
+
+// Where the window system has a primary selection, a drag offers the highlight and a real
+// middle click pastes the primary selection at the clicked place; where it has none the
+// middle click changes nothing.
+TEST_F(QtHostedEditor, AMiddleClickPastesThePrimarySelectionWhereTheWindowSystemHasOne) {
+    QTest::keyClicks(&Widget, "abcd");
+    QClipboard& clipboard = *QGuiApplication::clipboard();
+    if (!clipboard.supportsSelection()) {
+        QTest::mouseClick(Widget.viewport(), Qt::MiddleButton, {}, CellCentre(1, 2));
+        EXPECT_EQ(Text(), "abcd");
+        EXPECT_EQ(Caret(), (TLineCol{1, 5}));
+        return;
+    }
+    SendMouse(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, CellCentre(1, 1));
+    SendMouse(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, CellCentre(1, 3));
+    SendMouse(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, CellCentre(1, 3));
+    EXPECT_EQ(clipboard.text(QClipboard::Selection), "ab");
+    clipboard.setText(QString::fromUtf8("ü日"), QClipboard::Selection);
+    QTest::mouseClick(Widget.viewport(), Qt::MiddleButton, {}, CellCentre(1, 4));
+    EXPECT_EQ(Text(), "abcü日d");
+    EXPECT_EQ(Caret(), (TLineCol{1, 9}));
 }
 
 // Looked at by eye as well: CJK, emoji, an accented letter with a combining mark, and an
