@@ -10,8 +10,13 @@ void TCorpusWriter::Words(std::string& line, std::size_t length) {
                                          "of",    "text",  "in",    "order",      "and",
                                          "wraps", "lines", "at",    "a",          "column",
                                          "when",  "asked", "to",    "well-known", "undo"};
+    static const char* const kWordsUtf8[] = {"café",    "naïve",  "Grüße", "Ærø",    "łódź",
+                                             "ÉTÉ",     "señor",  "øre",   "λόγος",  "Ελλάδα",
+                                             "κείμενο", "σελίδα", "слово", "Москва", "ТЕКСТ",
+                                             "строка",  "日本語", "文字",  "編集",   "東京"};
     while (line.size() < length) {
-        line += kWords[Pick(20)];
+        const bool utf8 = FScript == TCorpusScript::Utf8 && Pick(5) == 0;
+        line += utf8 ? kWordsUtf8[Pick(20)] : kWords[Pick(20)];
         line += Pick(12) == 0 ? ", " : " ";
     }
     line.pop_back();

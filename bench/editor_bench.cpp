@@ -7,7 +7,8 @@
 //   editor_bench [--file PATH]... [--sizes MB,MB] [--keep]
 //
 // Without --file it writes the deterministic corpus of the given sizes (default 100 MB
-// (10^6 bytes)) to a temporary directory.
+// (10^6 bytes)) and its UTF-8 variant to a temporary directory; into the UTF-8 corpus it types
+// characters of two to four bytes among ASCII letters.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -42,7 +43,9 @@ struct TOptions {
 
 class TEditorBench {
   public:
-    explicit TEditorBench(std::string path) : FPath(std::move(path)) {
+    // `typed` holds the characters typed, in turn.
+    TEditorBench(std::string path, std::u32string typed)
+        : FPath(std::move(path)), FTyped(std::move(typed)) {
         FEditor.SetController(&FController);
         FEditor.SetTrimWhiteSpace(false);
         FEditor.SetUndoBufferSize(16384);
@@ -59,6 +62,7 @@ class TEditorBench {
     TOvcTextFileEditor FEditor;
     THeadlessWindow FWindow{FEditor, {15 + 5 + 80 * 8, 25 * 17}};
     std::string FPath;
+    std::u32string FTyped;
     std::mt19937 FRandom{12345};
 };
 
@@ -74,6 +78,7 @@ void TEditorBench::Load() {
         at = lf + 1;
     }
     const double seconds = SecondsSince(start);
+    FEditor.SetCharSet(chUtf8);  // both corpora are valid UTF-8, as loading would find
     FEditor.AttachWindow(FWindow);
     FEditor.SetWordWrap(true);
     Emit(Head(kBench, "load_append_para", FPath) +
@@ -97,7 +102,7 @@ void TEditorBench::TypeAtRandomPlaces() {
         FEditor.SetCaretPosition(line, 1 + static_cast<std::int32_t>(FRandom() % (length + 1)));
         placeSeconds += SecondsSince(placeStart);
         const auto start = TClock::now();
-        FEditor.ProcessCommand(ccInsertChar, static_cast<std::uint16_t>('a' + i % 26));
+        FEditor.ProcessCommand(ccInsertChar, FTyped[static_cast<std::size_t>(i) % FTyped.size()]);
         typeSeconds += SecondsSince(start);
         FWindow.Posted.clear();
     }
@@ -130,8 +135,12 @@ void TEditorBench::WriteJournal(const std::string& folder) {
          Field("write_seconds", writeSeconds) + Field("check_seconds", checkSeconds));
 }
 
-void MeasureFile(const std::string& path, const std::string& folder) {
-    TEditorBench bench(path);
+constexpr std::u32string_view kAsciiTyped = U"abcdefghijklmnopqrstuvwxyz";
+// Two, three and four bytes each in UTF-8, with letters between them.
+constexpr std::u32string_view kUtf8Typed = U"aéλжb日😀cñ";
+
+void MeasureFile(const std::string& path, const std::string& folder, std::u32string_view typed) {
+    TEditorBench bench(path, std::u32string(typed));
     bench.Load();
     bench.TypeAtRandomPlaces();
     bench.WriteJournal(folder);
@@ -164,14 +173,20 @@ int main(int argc, char** argv) {
     char directory[] = "/tmp/wendax-editor-bench-XXXXXX";
     if (mkdtemp(directory) == nullptr) return 2;
     for (const std::string& file : options.Files)
-        MeasureFile(file, directory);
+        MeasureFile(file, directory, kAsciiTyped);
     for (const long megabytes : options.Files.empty() ? options.SizesMb : std::vector<long>{}) {
         const std::string path =
             std::string(directory) + "/corpus-" + std::to_string(megabytes) + "mb.txt";
         TCorpusWriter(static_cast<std::uint64_t>(megabytes))
             .Write(path, static_cast<std::size_t>(megabytes) * 1000000);
-        MeasureFile(path, directory);
+        MeasureFile(path, directory, kAsciiTyped);
         if (!options.Keep) unlink(path.c_str());
+        const std::string utf8Path =
+            std::string(directory) + "/corpus-utf8-" + std::to_string(megabytes) + "mb.txt";
+        TCorpusWriter(static_cast<std::uint64_t>(megabytes), TCorpusScript::Utf8)
+            .Write(utf8Path, static_cast<std::size_t>(megabytes) * 1000000);
+        MeasureFile(utf8Path, directory, kUtf8Typed);
+        if (!options.Keep) unlink(utf8Path.c_str());
     }
     if (!options.Keep) rmdir(directory);
     return 0;

@@ -145,7 +145,8 @@ void MeasureSearch(TTextUnderTest& text, const std::string& path, bool withTools
     std::string json = Head(kBench, "search_absent_ignoring_case", path) + Field("seconds", best) +
                        Field("found", found ? 1 : 0);
     if (withTools) {
-        const TProcessRun grep = BestProcess({"grep", "-c", "-F", "-i", kAbsentWord, path});
+        const TProcessRun grep =
+            BestProcess({"env", "LC_ALL=C.UTF-8", "grep", "-c", "-F", "-i", kAbsentWord, path});
         if (grep.Ok) json += Compared("grep", best, grep.Seconds);
     }
     Emit(json);

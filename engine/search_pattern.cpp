@@ -9,23 +9,35 @@ namespace wendax {
 
 namespace {
 
-std::string Folded(std::string_view text, const TCaseTable& fold, bool utf8) {
+std::string Folded(std::string_view text, bool matchCase, TCharSet set) {
     std::string folded(text.substr(0, TSearchPattern::kMaxLength));
-    if (utf8) {
+    if (matchCase) return folded;
+    if (set == chUtf8) {
         FoldUtf8Case(std::string(folded), folded);
         return folded;
     }
     for (char& c : folded)
-        c = static_cast<char>(fold[static_cast<std::uint8_t>(c)]);
+        c = static_cast<char>(kUpperCase[static_cast<std::uint8_t>(c)]);
     return folded;
+}
+
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// The table every text byte goes through before it is compared with the pattern.
+const TCaseTable& TextCasing(bool matchCase, TCharSet set, bool foldsUtf8) {
+    if (matchCase || foldsUtf8) return kSameCase;
+    return set == chUtf8 ? kAsciiUpperCase : kUpperCase;
 }
 
 }  // namespace
 
 TSearchPattern::TSearchPattern(std::string_view text, bool matchCase, TCharSet set)
-    : FFoldsUtf8(!matchCase && set == chUtf8),
-      FText(Folded(text, matchCase ? kSameCase : kUpperCase, FFoldsUtf8)),
-      FCase(matchCase || FFoldsUtf8 ? &kSameCase : &kUpperCase),
+    : FText(Folded(text, matchCase, set)),
+      FFoldsUtf8(!matchCase && set == chUtf8 && !IsAscii(FText)),
+      FCase(&TextCasing(matchCase, set, FFoldsUtf8)),
       FFilter(FText.empty() ? std::string_view(" ") : FText, *FCase) {
     const auto n = static_cast<std::uint8_t>(FText.size());
     std::array<std::uint8_t, 256> byPatternChar;

@@ -27,7 +27,10 @@ class TSearchPattern {
 
     // `text` holds 1..kMaxLength bytes. Without matching case an 8-bit pattern goes through
     // the 8-bit upper-casing table; a UTF-8 one is folded (utf8_case_fold.h) and then matches
-    // only text folded the same way (FoldsUtf8).
+    // only text folded the same way (FoldsUtf8), unless it folds to ASCII alone: folding
+    // never turns a multi-byte character into ASCII, so such a pattern is compared with the
+    // text in place through the ASCII upper-casing table, which finds the same occurrences
+    // without folding every paragraph first.
     TSearchPattern(std::string_view text, bool matchCase, TCharSet set);
 
     // The text searched must first be folded with FoldUtf8Case.
@@ -51,8 +54,8 @@ class TSearchPattern {
     std::size_t HorspoolFirst(std::string_view run) const;
     std::size_t FilteredFirst(std::string_view run) const;
 
-    bool FFoldsUtf8;
     std::string FText;
+    bool FFoldsUtf8;
     const TCaseTable* FCase;
     // Indexed by the raw text character, so that the case conversion is built in.
     std::array<std::uint8_t, 256> FSkip{};

@@ -28,17 +28,33 @@ constexpr std::uint8_t UpperOf(int c) {
     }
 }
 
-constexpr TCaseTable MakeCaseTable(bool upper) {
+enum class TCasing { Same, Upper, AsciiUpper };
+
+constexpr std::uint8_t Cased(int c, TCasing casing) {
+    switch (casing) {
+        case TCasing::Upper:
+            return UpperOf(c);
+        case TCasing::AsciiUpper:
+            return c >= 'a' && c <= 'z' ? static_cast<std::uint8_t>(c - 32)
+                                        : static_cast<std::uint8_t>(c);
+        default:
+            return static_cast<std::uint8_t>(c);
+    }
+}
+
+constexpr TCaseTable MakeCaseTable(TCasing casing) {
     TCaseTable table{};
     for (int c = 0; c < 256; ++c)
-        table[static_cast<std::size_t>(c)] = upper ? UpperOf(c) : static_cast<std::uint8_t>(c);
+        table[static_cast<std::size_t>(c)] = Cased(c, casing);
     return table;
 }
 
 }  // namespace detail
 
-inline constexpr TCaseTable kUpperCase = detail::MakeCaseTable(true);
-inline constexpr TCaseTable kSameCase = detail::MakeCaseTable(false);
+inline constexpr TCaseTable kUpperCase = detail::MakeCaseTable(detail::TCasing::Upper);
+inline constexpr TCaseTable kSameCase = detail::MakeCaseTable(detail::TCasing::Same);
+// a-z to A-Z, every other byte stays: how UTF-8 folding treats the ASCII bytes.
+inline constexpr TCaseTable kAsciiUpperCase = detail::MakeCaseTable(detail::TCasing::AsciiUpper);
 
 inline char UpperCase(char c) {
     return static_cast<char>(kUpperCase[static_cast<std::uint8_t>(c)]);

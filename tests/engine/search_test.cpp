@@ -8,6 +8,7 @@
 #include "engine/replace_all.h"
 #include "engine/search_scan.h"
 #include "engine/upper_case.h"
+#include "engine/utf8_case_fold.h"
 #include "tests/engine/search_model.h"
 #include "tests/engine/store_test_support.h"
 
@@ -224,6 +225,50 @@ TEST(SearchScan, StartsBeyondTheTextEndSafely) {
     EXPECT_EQ(Backward(*store, "ab", {2, 50}), (TParaPos{2, 1}));
     EXPECT_EQ(Backward(*store, "ab", {9, 1}), (TParaPos{2, 1}));
     EXPECT_EQ(Forward(*store, "ab", {9, 1}), (TParaPos{}));
+}
+
+// Case-insensitive search in UTF-8 text: patterns that fold to ASCII take the in-place
+// path, the others fold each paragraph; both must find what folding text and pattern and
+// trying every character start finds. The alphabet holds letters whose folding is tricky
+// (the long s and the dotless i fold to nothing else, the sharp s has no one-byte capital),
+// a wide character and an invalid byte.
+TEST(SearchScan, Utf8CaseInsensitiveScanAgreesWithFoldingEverything) {
+    const std::uint32_t seed = 90;
+    std::mt19937 random(seed);
+    const std::vector<std::string> alphabet = {"a",      "A",      "s",      "S",      "i",
+                                               "I",      "\u017F", "\u0131", "\u00E9", "\u00C9",
+                                               "\u00DF", "\u65E5", "\xff",   " "};
+    auto text = [&](std::size_t most) {
+        std::string s;
+        for (std::size_t n = random() % (most + 1); n > 0; --n)
+            s += alphabet[random() % alphabet.size()];
+        return s;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const std::string pattern = text(3);
+        if (pattern.empty()) continue;
+        const std::string para = text(12);
+        std::string foldedPattern, foldedText;
+        FoldUtf8Case(pattern, foldedPattern);
+        FoldUtf8Case(para, foldedText);
+        TParaPos expected;
+        for (std::size_t at = foldedText.find(foldedPattern); at != std::string::npos;
+             at = foldedText.find(foldedPattern, at + 1)) {
+            const auto end = static_cast<std::int32_t>(at + pattern.size());
+            if (CharStart(chUtf8, para, static_cast<std::int32_t>(at)) ==
+                    static_cast<std::int32_t>(at) &&
+                (end == static_cast<std::int32_t>(para.size()) ||
+                 CharStart(chUtf8, para, end) == end)) {
+                expected = {1, static_cast<std::int32_t>(at) + 1};
+                break;
+            }
+        }
+        auto store = MakeStore({para});
+        store->SetCharSet(chUtf8);
+        const TSearchPattern prepared(pattern, false, chUtf8);
+        ASSERT_EQ(TSearchScan(*store, prepared, false).Forward({1, 1}, kWholeText), expected)
+            << "seed " << seed << " text '" << para << "' pattern '" << pattern << "'";
+    }
 }
 
 // ---- Replace-all
