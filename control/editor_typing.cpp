@@ -86,11 +86,13 @@ void TOvcCustomEditor::Tab() {
     InsertSpaces(FixedTabSpaces());
 }
 
-// Spaces up to the next tab stop column 1 + k * TabSize.
+// Spaces up to the next tab stop column 1 + k * TabSize, counted in cells as on the screen
+// (wide characters take two, tabs expanded), so the caret lands on a visible tab stop.
 std::int32_t TOvcCustomEditor::FixedTabSpaces() {
     RefreshPositions();
     const std::int32_t tabSize = TabSize();
-    return tabSize * ((FCaretCol - 1) / tabSize + 1) - FCaretCol + 1;
+    const std::int32_t cell = FStore->PosToColumn(FStore->GetLine(FCaretLine).Text, FCaretCol);
+    return tabSize * ((cell - 1) / tabSize + 1) - cell + 1;
 }
 
 // Spaces that bring the caret under the start of the next word of the previous display

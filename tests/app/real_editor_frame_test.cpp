@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -18,6 +19,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "app/commands/file_names.h"
+#include "app/commands/recent_files.h"
 #include "app/frame/speedbar.h"
 #include "app/frame/status_panels.h"
 #include "editor_fixture.h"
@@ -482,6 +485,36 @@ TEST_F(RealEditorFrame, ABoldScreenFontReachesEveryEditorInTheFontColour) {
         EXPECT_EQ(editor.FixedFont().Style(), fsBold) << name;
         EXPECT_EQ(editor.FixedFont().Color(), 0x0000FFu) << name;
     }
+}
+
+TEST_F(RealEditorFrame, FileNamesInAnyScriptOpenSaveAndReopenFromTheRecentFiles) {
+    const std::string nameBytes = "Grüße 日本 😀.txt";  // UTF-8, as the command line gives it
+    const QString first = MakeFile(FromFileName(nameBytes), "Caf\xc3\xa9\n");
+    ASSERT_TRUE(QFile::exists(FDir.path() + "/Gr\u00fc\u00dfe \u65e5\u672c \U0001F600.txt"));
+    Begin({FromFileName(ToFileName(first))});
+    EXPECT_EQ(Form().windowTitle(), first);
+    EXPECT_EQ(TextOf(Editor1()), "Caf\xc3\xa9\n");
+    Focus(Form().Pane1());
+    Type(QStringLiteral("x"));
+    Run("MI_FileSave1");
+    EXPECT_EQ(FileBytes(first), "xCaf\xc3\xa9\n");
+
+    const QString second = Path(QStringLiteral("na\u00efve \u0416.txt"));
+    FDialogs.ExpectSave(second);
+    Run("MI_FileSaveAs");
+    EXPECT_EQ(FileBytes(second), FileBytes(first));
+    Exit();
+    EXPECT_TRUE(SavedIni().contains(ToFileName(second).c_str())) << SavedIni().toStdString();
+    FWindows.reset();
+
+    Begin();
+    QMenu& file = ClickMenu("MI_File");
+    QAction& entry = *Main().RecentFiles().MenuEntries().front();
+    EXPECT_EQ(entry.text(), "&1 " + second);
+    ClickItem(file, entry);
+    Settle();
+    EXPECT_EQ(Form().windowTitle(), second);
+    EXPECT_EQ(TextOf(Editor1()), "xCaf\xc3\xa9\n");
 }
 
 class RealEditorPrinting : public RealEditorFrame {

@@ -167,8 +167,8 @@ TEST(Utf8Editor, PrintableLinesAreUtf8CountedInCells) {
 }
 
 // A smart tab lines the caret up with the next word of the line above by cells, as the
-// screen shows them, not by bytes.
-TEST(Utf8Editor, SmartTabsCountCells) {
+// screen shows them, not by bytes; a fixed tab reaches the next tab stop on the screen.
+TEST(Utf8Editor, SmartAndFixedTabsCountCells) {
     TEditorFixture f;
     f.Editor.SetTabType(ttSmart);
     f.Load("日本 x\n|");
@@ -177,6 +177,13 @@ TEST(Utf8Editor, SmartTabsCountCells) {
     f.Load("ab cd\né|");
     f.Editor.ProcessCommand(ccTab, 0);
     EXPECT_EQ(Marked(f.Editor), "ab cd\né  |");
+    f.Editor.SetTabType(ttFixed);
+    f.Load("日é|");
+    f.Editor.ProcessCommand(ccTab, 0);
+    EXPECT_EQ(Marked(f.Editor), "日é     |");
+    f.Load("\t|");
+    f.Editor.ProcessCommand(ccTab, 0);
+    EXPECT_EQ(Marked(f.Editor), "\t        |");
 }
 
 // Case-insensitive search folds Latin, Greek and Cyrillic letters in UTF-8 and never takes
