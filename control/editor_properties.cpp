@@ -101,10 +101,12 @@ void TOvcCustomEditor::SetTabSize(std::uint8_t value) {
     RequestRepaint(true);
 }
 
+// The caret is placed again at once, so that the status report tells of the new set.
 void TOvcCustomEditor::SetCharSet(TCharSet value) {
     if (value == CharSet()) return;
     FStore->SetCharSet(value);
     RequestRepaint(true);
+    PlaceCaret(0);
 }
 
 void TOvcCustomEditor::SetTabType(TTabType value) {

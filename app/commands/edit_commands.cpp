@@ -23,6 +23,7 @@ TEditCommands::TEditCommands(TMainMenu& menu, TActiveWindow activeWindow)
     Connect("MI_EditSelectAll", &TEditCommands::SelectAll);
     Connect("MI_EditTimeDate", &TEditCommands::TimeDate);
     Connect("MI_EditLineEnds", &TEditCommands::LineEnds);
+    Connect("MI_EditCharSet", &TEditCommands::CharSet);
 }
 
 void TEditCommands::Connect(const char* item, void (TEditCommands::*command)()) {
@@ -53,6 +54,7 @@ void TEditCommands::UpdateMenu() {
     Enable("MI_EditSelectAll", hasText);
     Enable("MI_EditTimeDate", window != nullptr);
     Enable("MI_EditLineEnds", window != nullptr);
+    Enable("MI_EditCharSet", window != nullptr);
 }
 
 void TEditCommands::Undo() {
@@ -92,6 +94,10 @@ void TEditCommands::TimeDate() {
 
 void TEditCommands::LineEnds() {
     if (TEditorWindow* window = FActiveWindow()) window->ActiveEditor().ToggleLineEnds();
+}
+
+void TEditCommands::CharSet() {
+    if (TEditorWindow* window = FActiveWindow()) window->ActiveEditor().ToggleCharSet();
 }
 
 std::string TimeDateText(const QDateTime& time) {

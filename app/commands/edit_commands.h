@@ -1,6 +1,6 @@
 // The Edit menu's commands on the active pane of the active editor window: undo, redo,
-// cut, copy, paste, delete, select all, time/date and the line-end conversion, with their
-// enabling.
+// cut, copy, paste, delete, select all, time/date, the line-end conversion and reading the
+// text in the other character set, with their enabling.
 #pragma once
 
 #include <QDateTime>
@@ -27,7 +27,8 @@ class TEditCommands : public QObject {
 
     // Undo and Redo as the pane can, Cut and Copy while something is highlighted, Paste
     // while the clipboard holds text, Delete and Select All while the file has text,
-    // Time/Date and Line ends with any window; all disabled without a window.
+    // Time/Date, Line ends and the character set with any window; all disabled without a
+    // window.
     void UpdateMenu();
 
     void Undo();
@@ -39,6 +40,7 @@ class TEditCommands : public QObject {
     void SelectAll();
     void TimeDate();
     void LineEnds();
+    void CharSet();
 
   private:
     void Connect(const char* item, void (TEditCommands::*command)());

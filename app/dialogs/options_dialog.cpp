@@ -81,6 +81,7 @@ void TFM_Options::FillEditor(const TSettings& s) {
     FStripBlanks->setChecked(s.StripBlanks);
     FOpenEmpty->setChecked(s.OpenEmpty);
     FMaxOnlyChild->setChecked(s.MaxEditor);
+    FNewTextUtf8->setChecked(s.NewTextUtf8);
 }
 
 void TFM_Options::FillDesktop(const TSettings& s) {
@@ -174,6 +175,7 @@ void TFM_Options::Store(TSettings& s) const {
     s.WrapAtColumn = FWrapAtColumn->value();
     s.OpenEmpty = FOpenEmpty->isChecked();
     s.MaxEditor = FMaxOnlyChild->isChecked();
+    s.NewTextUtf8 = FNewTextUtf8->isChecked();
     s.DefaultDir = ToFileName(FDefaultDir->text());
     for (int style = 1; style <= 3; ++style)
         if (FDesk[style - 1]->isChecked()) s.RestoreStyle = style;

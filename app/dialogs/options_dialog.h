@@ -91,6 +91,7 @@ class TFM_Options : public TProgramDialog {
     QCheckBox* FMaxOnlyChild = nullptr;
     QCheckBox* FStripBlanks = nullptr;
     QCheckBox* FOpenEmpty = nullptr;
+    QCheckBox* FNewTextUtf8 = nullptr;
     // Desktop page: RestoreStyle 1, 2, 3
     std::array<QRadioButton*, 3> FDesk{};
     QCheckBox* FCurrentAsFixed = nullptr;

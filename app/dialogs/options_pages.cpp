@@ -136,7 +136,10 @@ QWidget* TFM_Options::BuildEditorPage() {
                                   "Remove spaces at end of lines when loading files");
     FOpenEmpty = New<QCheckBox>("CK_OpenEmpty", "Open empty editor on start-up",
                                 "Open an empty editor on start-up");
-    for (QCheckBox* box : {FAutoIndent, FMakeBackups, FMaxOnlyChild, FStripBlanks, FOpenEmpty})
+    FNewTextUtf8 = New<QCheckBox>("CK_NewTextUtf8", "New texts in UTF-8",
+                                  "Give new texts the UTF-8 character set, else 8-bit");
+    for (QCheckBox* box :
+         {FAutoIndent, FMakeBackups, FMaxOnlyChild, FStripBlanks, FOpenEmpty, FNewTextUtf8})
         misc->layout()->addWidget(box);
     static_cast<QVBoxLayout*>(misc->layout())->addStretch();
     grid->addWidget(wrap, 0, 0);

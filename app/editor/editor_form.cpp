@@ -15,6 +15,7 @@
 #include "app/frame/main_window.h"
 #include "app/settings/settings.h"
 #include "control/caret.h"
+#include "engine/char_set.h"
 #include "platform/qt/qt_editor_widget.h"
 
 namespace wendax {
@@ -132,10 +133,13 @@ bool TFM_Editor::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+// The empty text of a new file was made before the settings said which character set new
+// texts take.
 void TFM_Editor::Open(const std::string& fileName, bool isNew) {
     TOvcTextFileEditor& editor1 = FEditor1->Editor();
     editor1.SetFileName(fileName);
     editor1.SetIsOpen(!isNew);
+    if (isNew) editor1.SetCharSet(editor1.NewTextCharSet());
     FDiskWatch->Follow();
 }
 
@@ -164,9 +168,9 @@ void TFM_Editor::ApplySettings(const TSettings& settings) {
 }
 
 // In this order, a later step overriding an earlier one: tab size, word wrap and its
-// column, indenting and backups, colours, trimming on load, the font, the tab type (of
-// the tab settings that are on, the last wins; none leaves it), and the wrap column
-// following the window.
+// column, indenting and backups, colours, trimming on load, the character set of new
+// texts, the font, the tab type (of the tab settings that are on, the last wins; none
+// leaves it), and the wrap column following the window.
 void TFM_Editor::ApplySettingsTo(TOvcTextFileEditor& editor, const TSettings& settings) {
     editor.SetTabSize(static_cast<std::uint8_t>(std::clamp(settings.TabSize, 0, 255)));
     editor.SetWordWrap(settings.EnableWW);
@@ -175,6 +179,7 @@ void TFM_Editor::ApplySettingsTo(TOvcTextFileEditor& editor, const TSettings& se
     editor.SetMakeBackup(settings.MakeBackups);
     editor.SetColor(settings.EditorColor);
     editor.SetTrimWhiteSpace(settings.StripBlanks);
+    editor.SetNewTextCharSet(settings.NewTextUtf8 ? chUtf8 : chEightBit);
     editor.SetFixedFont(ScreenFontOf(settings));
     if (settings.SpaceTabs) editor.SetTabType(ttFixed);
     if (settings.RealTabs) editor.SetTabType(ttReal);

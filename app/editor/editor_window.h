@@ -36,6 +36,11 @@ class TEditorPane {
     // Converts every line end of the text to CR LF when they are mostly LF, else to LF,
     // as one step of the history. Nothing for a read-only text.
     virtual void ToggleLineEnds() = 0;
+    // How the text's bytes form characters: "UTF-8" or "8-bit".
+    virtual std::string CharSetName() const = 0;
+    // Reads the same bytes in the other character set: no byte changes, the caret moves to
+    // the start of the character it is in, and the text is no more modified than before.
+    virtual void ToggleCharSet() = 0;
     virtual bool CanUndo() const = 0;
     virtual bool CanRedo() const = 0;
     // False when nothing is highlighted, leaving the outputs alone; otherwise the first

@@ -76,6 +76,14 @@ void THostedEditor::ToggleLineEnds() {
     FEditor->ConvertLineEnds(FEditor->Store().LineEndStyle() == leLf ? leCrLf : leLf);
 }
 
+std::string THostedEditor::CharSetName() const {
+    return FEditor->CharSet() == chUtf8 ? "UTF-8" : "8-bit";
+}
+
+void THostedEditor::ToggleCharSet() {
+    FEditor->SetCharSet(FEditor->CharSet() == chUtf8 ? chEightBit : chUtf8);
+}
+
 bool THostedEditor::CanUndo() const {
     return FEditor->CanUndo();
 }

@@ -52,6 +52,8 @@ TMenuRow EditMenu() {
             {"MI_EditTimeDate", "Ti&me/Date", "F5", "Insert time and date at cursor"},
             {"MI_EditLineEnds", "Line ends: LF / CR LF", "",
              "End every line with CR LF, or with LF when they end with CR LF"},
+            {"MI_EditCharSet", "Read as UTF-8 / 8-bit", "",
+             "Show the same bytes as UTF-8 or as 8-bit characters"},
         }};
 }
 

@@ -24,6 +24,7 @@ constexpr TPanelRow kPanelRows[kStatusPanels] = {
     {"PL_LineCount", 90, "|Total lines in file"},
     {"PL_CharCount", 90, "|Total characters in file"},
     {"PL_LineEnds", 50, "|How the lines of the file end"},
+    {"PL_CharSet", 50, "|Character set of the text"},
 };
 
 constexpr int kBorder = 1;  // the status line's border around the panels
@@ -40,7 +41,8 @@ std::array<QString, kStatusPanels> StatusTexts(const TEditorPane* editor) {
             editor->InsertMode() ? QStringLiteral("Insert") : QStringLiteral("Overwrite"),
             QStringLiteral("Lines: %1").arg(editor->LineCount()),
             QStringLiteral("Chars: %1").arg(editor->TextLength()),
-            QString::fromStdString(editor->LineEnds())};
+            QString::fromStdString(editor->LineEnds()),
+            QString::fromStdString(editor->CharSetName())};
 }
 
 // The panels stand in a row of their own over the status line, inside its border: the
@@ -65,9 +67,10 @@ TStatusPanels::TStatusPanels(QStatusBar& statusLine, QLabel& hintPanel, std::fun
         row->addWidget(panel);
         FPanels[i] = panel;
     }
-    // The line-end panel is shown only while there is a text: without one the frame keeps
-    // the smallest width it had without it.
+    // The line-end and character-set panels are shown only while there is a text: without
+    // one the frame keeps the smallest width it had without them.
     FPanels[spLineEnds]->hide();
+    FPanels[spCharSet]->hide();
     hintPanel.setParent(FRow);
     row->addWidget(&hintPanel, 1);
     FRow->setGeometry(statusLine.rect());
@@ -94,6 +97,7 @@ void TStatusPanels::Update(const TEditorPane* editor) {
     for (int i = 0; i < kStatusPanels; ++i)
         FPanels[i]->setText(texts[i]);
     FPanels[spLineEnds]->setVisible(editor != nullptr);
+    FPanels[spCharSet]->setVisible(editor != nullptr);
     FPanels[spPosition]->repaint();
 }
 

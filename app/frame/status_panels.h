@@ -1,6 +1,6 @@
-// The status line's six information panels (position, modified, mode, line count,
-// character count, line ends) ahead of the hint panel, and its pop-up menu. A hidden panel leaves
-// no gap.
+// The status line's seven information panels (position, modified, mode, line count,
+// character count, line ends, character set) ahead of the hint panel, and its pop-up menu. A
+// hidden panel leaves no gap.
 #pragma once
 
 #include <QObject>
@@ -16,8 +16,16 @@ namespace wendax {
 
 class TEditorPane;
 
-enum TStatusPanel { spPosition, spModified, spMode, spLineCount, spCharCount, spLineEnds };
-inline constexpr int kStatusPanels = 6;
+enum TStatusPanel {
+    spPosition,
+    spModified,
+    spMode,
+    spLineCount,
+    spCharCount,
+    spLineEnds,
+    spCharSet
+};
+inline constexpr int kStatusPanels = 7;
 
 // The panel texts for the active pane, or all empty without one.
 std::array<QString, kStatusPanels> StatusTexts(const TEditorPane* editor);

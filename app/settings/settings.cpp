@@ -52,6 +52,7 @@ void LoadEditor(const TIniFile& ini, TSettings& s) {
     s.WrapAtColumn = ReadIniInteger(ini, "Editor", "WrapAtColumn", s.WrapAtColumn);
     s.OpenEmpty = flag("OpenEmpty", s.OpenEmpty);
     s.MaxEditor = flag("MaxEditor", s.MaxEditor);
+    s.NewTextUtf8 = flag("NewTextUtf8", s.NewTextUtf8);
 }
 
 void LoadDesktop(const TIniFile& ini, TSettings& s) {
@@ -115,6 +116,7 @@ void SaveEditor(const TSettings& s, TIniFile& ini) {
     WriteIniInteger(ini, "Editor", "WrapAtColumn", s.WrapAtColumn);
     WriteIniBool(ini, "Editor", "OpenEmpty", s.OpenEmpty);
     WriteIniBool(ini, "Editor", "MaxEditor", s.MaxEditor);
+    WriteIniBool(ini, "Editor", "NewTextUtf8", s.NewTextUtf8);
 }
 
 void SaveDesktop(const TSettings& s, TIniFile& ini) {

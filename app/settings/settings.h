@@ -43,6 +43,7 @@ struct TSettings {
     int WrapAtColumn = 80;
     bool OpenEmpty = false;
     bool MaxEditor = false;
+    bool NewTextUtf8 = true;  // a new text is UTF-8, else 8-bit
 
     // [Desktop]
     int RestoreStyle = 1;  // 1 system places the frame, 2 last run's place, 3 fixed place

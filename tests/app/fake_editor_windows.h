@@ -26,6 +26,7 @@ struct TFakeText {
     bool CanRedo = false;
     int TabSize = 8;
     bool CrLf = false;
+    bool Utf8 = true;
 };
 
 // One pane: its own caret and highlight over the shared text. Every command is recorded
@@ -47,6 +48,8 @@ class TFakeEditorPane : public TEditorPane {
     int TextLength() const override;
     std::string LineEnds() const override { return Text->CrLf ? "CR LF" : "LF"; }
     void ToggleLineEnds() override { Text->CrLf = !Text->CrLf; }
+    std::string CharSetName() const override { return Text->Utf8 ? "UTF-8" : "8-bit"; }
+    void ToggleCharSet() override { Text->Utf8 = !Text->Utf8; }
     bool TakeDiskChange() override { return false; }
     bool CanUndo() const override { return Text->CanUndo; }
     bool CanRedo() const override { return Text->CanRedo; }

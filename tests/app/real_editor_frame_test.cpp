@@ -221,6 +221,36 @@ TEST_F(RealEditorFrame, LineEndsItemConvertsTheWholeTextAsOneStep) {
     EXPECT_EQ(FileBytes(name), "a\r\nb\nc\r\nd");
 }
 
+// Reading the text in the other character set changes no byte and is no edit; the caret
+// that stood inside a UTF-8 character moves to its start.
+TEST_F(RealEditorFrame, CharSetItemReadsTheSameBytesInTheOtherSet) {
+    const QByteArray bytes = "caf\xe9\r\n\xc3\xa9t\xe9\r\n";
+    const QString name = MakeFile(QStringLiteral("latin.txt"), bytes);
+    Begin({name});
+    EXPECT_EQ(PanelTexts()[spCharSet], "8-bit");
+    Focus(Form().Pane1());
+    QTest::keyClick(&Form().Pane1().Widget(), Qt::Key_Down);
+    QTest::keyClick(&Form().Pane1().Widget(), Qt::Key_Right);  // between the bytes of é
+    EXPECT_EQ(PanelTexts()[spPosition], "Ln: 2  Col: 2");
+    Main().UpdateCommandStates();
+    ASSERT_TRUE(Enabled("MI_EditCharSet"));
+    Run("MI_EditCharSet");
+    const QStringList utf8 = PanelTexts();
+    EXPECT_EQ(utf8[spCharSet], "UTF-8");
+    EXPECT_EQ(utf8[spPosition], "Ln: 2  Col: 1");
+    EXPECT_EQ(utf8[spModified], "");
+    EXPECT_FALSE(Editor1().Modified());
+    EXPECT_EQ(Editor1().CheckInvariants(), "");
+    Run("MI_FileSave1");
+    EXPECT_EQ(FileBytes(name), bytes);
+    Type(QStringLiteral("x"));
+    Run("MI_EditCharSet");
+    EXPECT_EQ(PanelTexts()[spCharSet], "8-bit");
+    EXPECT_EQ(PanelTexts()[spModified], "Modified");
+    Run("MI_FileSave1");
+    EXPECT_EQ(FileBytes(name), "caf\xe9\r\nx\xc3\xa9t\xe9\r\n");
+}
+
 // A file that is no text, or no file at all, is refused with the reason in the message.
 TEST_F(RealEditorFrame, FilesThatAreNoTextAreRefusedSayingWhy) {
     const QString binary = MakeFile(QStringLiteral("bin.dat"), QByteArray("ab\0cd", 5));
@@ -242,12 +272,12 @@ TEST_F(RealEditorFrame, FilesThatAreNoTextAreRefusedSayingWhy) {
 
 TEST_F(RealEditorFrame, StatusPanelsFollowTypingTheCaretTheModeAndSaving) {
     Begin({MakeFile(QStringLiteral("a.txt"), "abc\r\ndef\r\n")});
-    EXPECT_EQ(PanelTexts(),
-              (QStringList{"Ln: 1  Col: 1", "", "Insert", "Lines: 3", "Chars: 10", "CR LF"}));
+    EXPECT_EQ(PanelTexts(), (QStringList{"Ln: 1  Col: 1", "", "Insert", "Lines: 3", "Chars: 10",
+                                         "CR LF", "UTF-8"}));
     Focus(Form().Pane1());
     Type(QStringLiteral("x"));
     EXPECT_EQ(PanelTexts(), (QStringList{"Ln: 1  Col: 2", "Modified", "Insert", "Lines: 3",
-                                         "Chars: 11", "CR LF"}));
+                                         "Chars: 11", "CR LF", "UTF-8"}));
     QTest::keyClick(&Form().Pane1().Widget(), Qt::Key_Insert);
     EXPECT_EQ(PanelTexts()[spMode], "Overwrite");
     Editor1().SetCaretPosition(2, 3);
@@ -469,6 +499,32 @@ TEST_F(RealEditorFrame, ANewWindowAfterOptionsOkTakesTheNewSettings) {
     Run("MI_OptionsConfigure");
     Run("MI_FileNew");
     EXPECT_EQ(Editor1().TabSize(), 3);
+}
+
+// Without the key new texts are UTF-8; once the option is off the open texts keep their
+// set and the next new text is 8-bit, so a typed é is one byte.
+TEST_F(RealEditorFrame, NewTextsTakeTheCharacterSetTheOptionsChose) {
+    Begin();
+    Run("MI_FileNew");
+    EXPECT_EQ(PanelTexts()[spCharSet], "UTF-8");
+    WhenModal([](QWidget& dialog) {
+        auto& utf8 = Child<QCheckBox>(dialog, "CK_NewTextUtf8");
+        EXPECT_TRUE(utf8.isChecked());
+        utf8.click();
+        Child<QPushButton>(dialog, "BT_Ok").click();
+    });
+    Run("MI_OptionsConfigure");
+    EXPECT_EQ(Editor1().NewTextCharSet(), chEightBit);
+    EXPECT_EQ(Editor1().CharSet(), chUtf8);
+    Run("MI_FileNew");
+    EXPECT_EQ(PanelTexts()[spCharSet], "8-bit");
+    Focus(Form().Pane1());
+    QTest::sendKeyEvent(QTest::Click, &Form().Pane1().Widget(), Qt::Key_Eacute,
+                        QString::fromUtf8("\xc3\xa9"), Qt::NoModifier);
+    EXPECT_EQ(TextOf(Editor1()), "\xe9");
+    FDialogs.ExpectMessage(mrNo);  // not saved
+    Exit();
+    EXPECT_TRUE(SavedIni().contains("MaxEditor=0\nNewTextUtf8=0\n"));
 }
 
 TEST_F(RealEditorFrame, ABoldScreenFontReachesEveryEditorInTheFontColour) {

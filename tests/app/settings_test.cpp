@@ -38,6 +38,7 @@ const char* const kDefaultFile =
     "WrapAtColumn=80\n"
     "OpenEmpty=0\n"
     "MaxEditor=0\n"
+    "NewTextUtf8=1\n"
     "[Desktop]\n"
     "RestoreStyle=1\n"
     "ScrnTop=10\n"
@@ -88,7 +89,7 @@ TEST(Settings, WithoutAFileEverySettingHasItsDefault) {
     EXPECT_FALSE(s.RealTabs || s.SmartTabs);
     EXPECT_EQ(s.TabSize, 8);
     EXPECT_FALSE(s.StripBlanks || s.EnableWW || s.WrapToWindow || s.OpenEmpty || s.MaxEditor);
-    EXPECT_TRUE(s.WrapToColumn);
+    EXPECT_TRUE(s.WrapToColumn && s.NewTextUtf8);
     EXPECT_EQ(s.WrapAtColumn, 80);
     EXPECT_EQ(s.RestoreStyle, 1);
     EXPECT_EQ(s.ScrnTop, 10);
@@ -127,9 +128,11 @@ TEST(Settings, ABooleanWrittenAsTwoReadsTrueAndIsWrittenBackAsOne) {
 }
 
 TEST(Settings, UnreadableValuesGiveTheDefaults) {
-    const TSettings s = Load("[Editor]\nTabSize=eight\nMakeBackups=yes\n[Desktop]\nScrnTop=\n");
+    const TSettings s =
+        Load("[Editor]\nTabSize=eight\nMakeBackups=yes\nNewTextUtf8=no\n[Desktop]\nScrnTop=\n");
     EXPECT_EQ(s.TabSize, 8);
     EXPECT_TRUE(s.MakeBackups);
+    EXPECT_TRUE(s.NewTextUtf8);
     EXPECT_EQ(s.ScrnTop, 10);
 }
 
@@ -183,7 +186,7 @@ TEST(Settings, EverySettingSurvivesARoundTrip) {
     s.ProgramColor = 0x808000;
     s.EditorColor = 0xFFFFFF;
     s.AutoIndent = s.RealTabs = s.EnableWW = s.WrapToWindow = s.OpenEmpty = s.MaxEditor = true;
-    s.MakeBackups = s.SpaceTabs = s.WrapToColumn = false;
+    s.MakeBackups = s.SpaceTabs = s.WrapToColumn = s.NewTextUtf8 = false;
     s.TabSize = 3;
     s.WrapAtColumn = 132;
     s.RestoreStyle = 2;

@@ -34,16 +34,16 @@ QStringList PanelTexts(TFM_Main& main) {
 TEST_F(StatusLine, PanelsInOrderWithTheirWidthsBeforeTheHintPanel) {
     Start();
     const std::vector<std::pair<const char*, int>> expected = {
-        {"PL_Position", 132}, {"PL_Modified", 60},  {"PL_Mode", 60},
-        {"PL_LineCount", 90}, {"PL_CharCount", 90}, {"PL_LineEnds", 50}};
-    Open(QStringLiteral("a.txt"), "abc\n");  // the line-end panel shows only with a text
+        {"PL_Position", 132}, {"PL_Modified", 60}, {"PL_Mode", 60},   {"PL_LineCount", 90},
+        {"PL_CharCount", 90}, {"PL_LineEnds", 50}, {"PL_CharSet", 50}};
+    Open(QStringLiteral("a.txt"), "abc\n");  // the last two panels show only with a text
     QCoreApplication::processEvents();
     int right = 0;
     for (int i = 0; i < kStatusPanels; ++i) {
         QLabel& panel = Main().StatusPanels().Panel(static_cast<TStatusPanel>(i));
         EXPECT_EQ(panel.objectName(), expected[i].first);
         EXPECT_EQ(panel.height(), 21);
-        if (i == spLineEnds) {
+        if (i == spLineEnds || i == spCharSet) {
             EXPECT_LE(panel.width(), expected[i].second);
         } else {
             EXPECT_EQ(panel.width(), expected[i].second);
@@ -70,8 +70,10 @@ class THugePane : public TFakeEditorPane {
 
 // Each panel sizes itself to its text in the status line's font, never below its design
 // width, and sits whole inside the line's 1-pixel border, the lower edge of its bevel too.
+// All seven panels with such counts need a frame somewhat wider than the default one.
 TEST_F(StatusLine, PanelsShowTheLargestCountsWholeInsideTheLine) {
     Start();
+    Main().resize(660, 354);
     const THugePane pane;
     Main().StatusPanels().Update(&pane);
     QCoreApplication::processEvents();
@@ -87,7 +89,7 @@ TEST_F(StatusLine, PanelsShowTheLargestCountsWholeInsideTheLine) {
     EXPECT_EQ(Main().StatusPanels().Panel(spCharCount).text(), "Chars: 2000000000");
     EXPECT_EQ(Main().HintPanel().geometry().top(), 1);
     EXPECT_LE(Main().HintPanel().geometry().right(), line.width() - 1);
-    EXPECT_EQ(Main().size(), QSize(597, 354));
+    EXPECT_EQ(Main().size(), QSize(660, 354));
     Main().StatusPanels().Update(nullptr);
     QCoreApplication::processEvents();
     EXPECT_EQ(Main().StatusPanels().Panel(spCharCount).width(), 90);
@@ -123,14 +125,14 @@ TEST_F(StatusLine, PanelsFollowCaretModeAndModification) {
     Start();
     TFakeEditorWindow& window = Open(QStringLiteral("a.txt"), "abc\ndef\n");
     EXPECT_EQ(PanelTexts(Main()),
-              (QStringList{"Ln: 1  Col: 1", "", "Insert", "Lines: 3", "Chars: 10", "LF"}));
+              (QStringList{"Ln: 1  Col: 1", "", "Insert", "Lines: 3", "Chars: 10", "LF", "UTF-8"}));
     window.Pane1().CaretLine = 12;
     window.Pane1().CaretCol = 5;
     window.Pane1().Insert = false;
     window.Pane1().Text->Modified = true;
     Main().UpdateStatusAndCommands();
     EXPECT_EQ(PanelTexts(Main()), (QStringList{"Ln: 12  Col: 5", "Modified", "Overwrite",
-                                               "Lines: 3", "Chars: 10", "LF"}));
+                                               "Lines: 3", "Chars: 10", "LF", "UTF-8"}));
 }
 
 TEST_F(StatusLine, InASplitWindowThePanelsFollowThePaneThatHadTheFocus) {
