@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "engine/char_set_conversion.h"
 #include "engine/search_options.h"
 
 namespace wendax {
@@ -36,6 +37,10 @@ class TEditorPane {
     // Converts every line end of the text to CR LF when they are mostly LF, else to LF,
     // as one step of the history. Nothing for a read-only text.
     virtual void ToggleLineEnds() = 0;
+    // Rewrites the bytes of the text from UTF-8 into 8-bit, or from 8-bit into UTF-8, as
+    // one step of the history. The result says why not when refused; nothing for a
+    // read-only text.
+    virtual TCharSetConversion ToggleCharSet() = 0;
     virtual bool CanUndo() const = 0;
     virtual bool CanRedo() const = 0;
     // False when nothing is highlighted, leaving the outputs alone; otherwise the first

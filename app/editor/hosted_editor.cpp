@@ -76,6 +76,10 @@ void THostedEditor::ToggleLineEnds() {
     FEditor->ConvertLineEnds(FEditor->Store().LineEndStyle() == leLf ? leCrLf : leLf);
 }
 
+TCharSetConversion THostedEditor::ToggleCharSet() {
+    return FEditor->ConvertCharSet(FEditor->CharSet() == chUtf8 ? chEightBit : chUtf8);
+}
+
 bool THostedEditor::CanUndo() const {
     return FEditor->CanUndo();
 }

@@ -40,6 +40,7 @@ class THostedEditor : public TEditorPane {
     int TextLength() const override;
     std::string LineEnds() const override;
     void ToggleLineEnds() override;
+    TCharSetConversion ToggleCharSet() override;
     bool CanUndo() const override;
     bool CanRedo() const override;
     bool GetSelection(int& line1, int& col1, int& line2, int& col2) const override;

@@ -52,6 +52,8 @@ TMenuRow EditMenu() {
             {"MI_EditTimeDate", "Ti&me/Date", "F5", "Insert time and date at cursor"},
             {"MI_EditLineEnds", "Line ends: LF / CR LF", "",
              "End every line with CR LF, or with LF when they end with CR LF"},
+            {"MI_EditConvertCharSet", "Convert to UTF-8 / 8-bit", "",
+             "Rewrite the bytes of the text in the other character set"},
         }};
 }
 

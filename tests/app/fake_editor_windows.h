@@ -47,6 +47,10 @@ class TFakeEditorPane : public TEditorPane {
     int TextLength() const override;
     std::string LineEnds() const override { return Text->CrLf ? "CR LF" : "LF"; }
     void ToggleLineEnds() override { Text->CrLf = !Text->CrLf; }
+    TCharSetConversion ToggleCharSet() override {
+        Calls.push_back("ToggleCharSet");
+        return {.Converted = true};
+    }
     bool TakeDiskChange() override { return false; }
     bool CanUndo() const override { return Text->CanUndo; }
     bool CanRedo() const override { return Text->CanRedo; }

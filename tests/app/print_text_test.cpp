@@ -23,6 +23,7 @@ class TLinesPane : public TEditorPane {
     int TextLength() const override { return 0; }
     std::string LineEnds() const override { return "LF"; }
     void ToggleLineEnds() override {}
+    TCharSetConversion ToggleCharSet() override { return {}; }
     bool CanUndo() const override { return false; }
     bool CanRedo() const override { return false; }
     bool GetSelection(int& line1, int& col1, int& line2, int& col2) const override {
