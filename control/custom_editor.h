@@ -125,6 +125,11 @@ class TOvcCustomEditor : public TOvcEditBase, public TTextView {
     // The Enter key and the Tab key when no command is bound to them.
     void NewLine();
     void Tab();
+    // Rewrites the bytes of the text in `to` (see TParaList::ConvertCharSet) as one undo
+    // step, keeping every view's caret on the character it was at and collapsing this
+    // view's highlight there. The result tells why not when it was refused; nothing
+    // happens and nothing is told when ReadOnly.
+    TCharSetConversion ConvertCharSet(TCharSet to);
 
     // ---- Highlight
     bool HasSelection() {

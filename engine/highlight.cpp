@@ -42,7 +42,7 @@ void THighlight::Set(TParaPos from, TParaPos to) {
 
 // A position in a deleted last paragraph goes to the start of the paragraph before it, which
 // can put the end before the begin: the two are then swapped, as when a move crosses them.
-void THighlight::Move(const TParaList& store, const TTextChange& change) {
+void THighlight::Move(TParaList& store, const TTextChange& change) {
     store.MoveViewPosition(change, FBegin);
     store.MoveViewPosition(change, FEnd);
     store.MoveViewPosition(change, FCaretSide);

@@ -31,7 +31,7 @@ class THighlight {
     void Set(TParaPos from, TParaPos to);
 
     // Moves the three ends across a change made to the store.
-    void Move(const TParaList& store, const TTextChange& change);
+    void Move(TParaList& store, const TTextChange& change);
     // Brings every end within its paragraph (Length + 1) and the paragraphs within the text,
     // for ends that a change inside a line break left after the end of their paragraph.
     void Clamp(TParaList& store);

@@ -10,6 +10,7 @@
 
 #include "base/editor_errors.h"
 #include "engine/char_set.h"
+#include "engine/char_set_conversion.h"
 #include "engine/markers.h"
 #include "engine/para_index.h"
 #include "engine/para_storage.h"
@@ -110,6 +111,14 @@ class TParaList final : private THeldParaReleaser {
     // re-wraps (while wrapping) and asks every view to recompute its positions.
     TCharSet CharSet() const { return FCharSet; }
     void SetCharSet(TCharSet value);
+    // Converts the text into `to`: every paragraph's bytes are rewritten into that set and
+    // the set becomes `to`, as one undo step (undo converts back) whose undo puts the caret
+    // at `caret`. Refused, with nothing changed, when a character has no bytes in `to` or
+    // the converted text would break the byte limit or a paragraph's length limit. Every
+    // position (views, markers) keeps the number of code points before it in its paragraph,
+    // which is its character index in any text that converts. Nothing when the text is in
+    // `to` already.
+    TCharSetConversion ConvertCharSet(TTextView* view, TCharSet to, TParaPos caret);
     std::int32_t ByteLimit() const { return FByteLimit; }
     void SetByteLimit(std::int32_t value) { FByteLimit = value; }
     std::int32_t ParaLimit() const { return FParaLimit; }
@@ -141,8 +150,12 @@ class TParaList final : private THeldParaReleaser {
     // store is then to be destroyed).
     bool RemoveView(TTextView* view) { return FViews.Remove(view); }
     // Moves a view's position across a change just told to it.
-    void MoveViewPosition(const TTextChange& change, TParaPos& position) const {
-        wendax::MoveViewPosition(change, position, FParaCount);
+    void MoveViewPosition(const TTextChange& change, TParaPos& position) {
+        if (change.Kind == tcCharSetConverted) {
+            position = ConvertedPosition(position);
+        } else {
+            wendax::MoveViewPosition(change, position, FParaCount);
+        }
     }
 
     // ---- Markers 0..9; other numbers are ignored and read as unset.
@@ -320,6 +333,15 @@ class TParaList final : private THeldParaReleaser {
     void ReplayLineEnds(const TUndoStep& step, bool undo);
     void ChangeLineEnd(TParaNode& node, TLineEnd end);
     void RedoStep(TTextView* view, const TUndoStep& step, TParaPos& caret);
+
+    // Character set conversion helpers
+    TCharSetConversion CheckConversion(TCharSet to);
+    // Converts every paragraph (the conversion must succeed) and tells every view.
+    void RewriteCharSet(TTextView* view, TCharSet to);
+    void ReplayCharSet(TTextView* view, const TUndoStep& step, bool undo);
+    void RewriteParas(TCharSet to);
+    // Where a position of the text before the last conversion stands now.
+    TParaPos ConvertedPosition(TParaPos at);
 
     // Checks
     std::string CheckList();

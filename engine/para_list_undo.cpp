@@ -61,6 +61,9 @@ void TParaList::UndoStep(TTextView* view, const TUndoStep& step) {
         case ukConvertLineEnds:
             ReplayLineEnds(step, true);
             break;
+        case ukConvertCharSet:
+            ReplayCharSet(view, step, true);
+            break;
     }
 }
 
@@ -95,6 +98,10 @@ void TParaList::RedoStep(TTextView* view, const TUndoStep& step, TParaPos& caret
         case ukLineEnd:
         case ukConvertLineEnds:
             ReplayLineEnds(step, false);
+            break;
+        case ukConvertCharSet:
+            ReplayCharSet(view, step, false);
+            caret = ConvertedPosition(caret);
             break;
     }
 }

@@ -43,6 +43,8 @@ bool MoveMarker(const TTextChange& change, TParaPos& marker) {
         case tcParasJoined:
             MoveAcrossSplitOrJoin(change, marker);
             return true;
+        case tcCharSetConverted:
+            return true;
     }
     return true;
 }

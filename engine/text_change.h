@@ -14,6 +14,9 @@ enum TTextChangeKind : std::uint8_t {
     tcParaSplit,      // Para split at Pos; the new paragraph starts with Count indent characters
     tcParaDeleted,    // paragraph Para removed
     tcParasJoined,    // paragraph Para + 1 appended to paragraph Para at Pos
+    // every paragraph rewritten into the other character set: a position keeps the number
+    // of code points before it, so only the store, which holds the texts, can move it
+    tcCharSetConverted,
 };
 
 struct TTextChange {
@@ -25,6 +28,8 @@ struct TTextChange {
 
 // Moves a marker across a change. Returns false when the marker's character or paragraph
 // was deleted (the marker is then to be cleared); an unset marker (paragraph 0) stays unset.
+// Neither function moves a position across tcCharSetConverted (TParaList::MoveViewPosition
+// does).
 bool MoveMarker(const TTextChange& change, TParaPos& marker);
 
 // Moves a view's position (caret, anchor, highlight end) across a change. A view's position

@@ -27,9 +27,10 @@ enum TUndoKind : std::uint8_t {
     ukReplaceText = 6,       // old characters, NUL, new characters, NUL
     ukLineEnd = 7,           // old and new line end of the paragraph, one byte each
     ukConvertLineEnds = 8,   // new line end, then the old line ends of all paragraphs as runs
+    ukConvertCharSet = 9,    // old and new character set, one byte each
 };
 
-inline constexpr TUndoKind kLastUndoKind = ukConvertLineEnds;
+inline constexpr TUndoKind kLastUndoKind = ukConvertCharSet;
 
 inline constexpr std::uint16_t kUndoHeaderBytes = 16;
 // Payload of a record that refers to a paragraph.

@@ -4,6 +4,8 @@
 #include <QLocale>
 
 #include "app/commands/time_date.h"
+#include "app/dialogs/dialogs.h"
+#include "app/editor/editor_error_texts.h"
 #include "app/editor/editor_window.h"
 #include "app/frame/main_menu.h"
 #include "base/command_codes.h"
@@ -11,8 +13,8 @@
 
 namespace wendax {
 
-TEditCommands::TEditCommands(TMainMenu& menu, TActiveWindow activeWindow)
-    : QObject(&menu), FMenu(menu), FActiveWindow(std::move(activeWindow)) {
+TEditCommands::TEditCommands(TMainMenu& menu, TDialogs& dialogs, TActiveWindow activeWindow)
+    : QObject(&menu), FMenu(menu), FDialogs(dialogs), FActiveWindow(std::move(activeWindow)) {
     FClock = [] { return QDateTime::currentDateTime(); };
     Connect("MI_EditUndo1", &TEditCommands::Undo);
     Connect("MI_EditRedo1", &TEditCommands::Redo);
@@ -23,7 +25,8 @@ TEditCommands::TEditCommands(TMainMenu& menu, TActiveWindow activeWindow)
     Connect("MI_EditSelectAll", &TEditCommands::SelectAll);
     Connect("MI_EditTimeDate", &TEditCommands::TimeDate);
     Connect("MI_EditLineEnds", &TEditCommands::LineEnds);
-    Connect("MI_EditCharSet", &TEditCommands::CharSet);
+    Connect("MI_EditCharSet", &TEditCommands::ReadCharSet);
+    Connect("MI_EditConvertCharSet", &TEditCommands::ConvertCharSet);
 }
 
 void TEditCommands::Connect(const char* item, void (TEditCommands::*command)()) {
@@ -55,6 +58,7 @@ void TEditCommands::UpdateMenu() {
     Enable("MI_EditTimeDate", window != nullptr);
     Enable("MI_EditLineEnds", window != nullptr);
     Enable("MI_EditCharSet", window != nullptr);
+    Enable("MI_EditConvertCharSet", window != nullptr);
 }
 
 void TEditCommands::Undo() {
@@ -96,8 +100,17 @@ void TEditCommands::LineEnds() {
     if (TEditorWindow* window = FActiveWindow()) window->ActiveEditor().ToggleLineEnds();
 }
 
-void TEditCommands::CharSet() {
-    if (TEditorWindow* window = FActiveWindow()) window->ActiveEditor().ToggleCharSet();
+void TEditCommands::ReadCharSet() {
+    if (TEditorWindow* window = FActiveWindow()) window->ActiveEditor().ReadInOtherCharSet();
+}
+
+void TEditCommands::ConvertCharSet() {
+    TEditorWindow* window = FActiveWindow();
+    if (window == nullptr) return;
+    const TCharSetConversion result = window->ActiveEditor().ConvertToOtherCharSet();
+    if (const std::optional<std::string> text = CharSetRefusalText(result))
+        ShowMessage(FDialogs, result.Error != eeOk ? mkError : mkWarning,
+                    QString::fromStdString(*text));
 }
 
 std::string TimeDateText(const QDateTime& time) {

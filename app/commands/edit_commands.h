@@ -9,6 +9,7 @@
 
 namespace wendax {
 
+class TDialogs;
 class TEditorWindow;
 class TMainMenu;
 
@@ -19,15 +20,15 @@ class TEditCommands : public QObject {
     using TClock = std::function<QDateTime()>;
 
     // Runs the commands of the Edit items of `menu` on the pane of `activeWindow`
-    // (nothing without a window).
-    TEditCommands(TMainMenu& menu, TActiveWindow activeWindow);
+    // (nothing without a window), telling through `dialogs` why a text was not converted.
+    TEditCommands(TMainMenu& menu, TDialogs& dialogs, TActiveWindow activeWindow);
 
     // The clock Time/Date reads; the local time unless replaced.
     void SetClock(TClock clock) { FClock = std::move(clock); }
 
     // Undo and Redo as the pane can, Cut and Copy while something is highlighted, Paste
     // while the clipboard holds text, Delete and Select All while the file has text,
-    // Time/Date, Line ends and the character set with any window; all disabled without a
+    // Time/Date, Line ends, Read as and Convert with any window; all disabled without a
     // window.
     void UpdateMenu();
 
@@ -40,13 +41,16 @@ class TEditCommands : public QObject {
     void SelectAll();
     void TimeDate();
     void LineEnds();
-    void CharSet();
+    void ReadCharSet();
+    // Converts the text into the other character set; a refusal shows its reason.
+    void ConvertCharSet();
 
   private:
     void Connect(const char* item, void (TEditCommands::*command)());
     void Enable(const char* item, bool enabled);
 
     TMainMenu& FMenu;
+    TDialogs& FDialogs;
     TActiveWindow FActiveWindow;
     TClock FClock;
 };

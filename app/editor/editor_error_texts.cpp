@@ -1,5 +1,7 @@
 #include "app/editor/editor_error_texts.h"
 
+#include <cstdio>
+
 #include "base/editor_errors.h"
 
 namespace wendax {
@@ -22,6 +24,23 @@ std::optional<std::string_view> EditorErrorText(std::uint16_t code) {
         default:
             return std::nullopt;
     }
+}
+
+std::optional<std::string> CharSetRefusalText(const TCharSetConversion& result) {
+    if (result.Converted) return std::nullopt;
+    if (result.Error != eeOk) {
+        const std::optional<std::string_view> text = EditorErrorText(result.Error);
+        return text ? std::optional<std::string>(*text) : std::nullopt;
+    }
+    if (result.At.Para == 0) return std::nullopt;
+    const std::string where =
+        ", first in line " + std::to_string(result.Line) + "; the text was not converted";
+    if (result.NotUtf8) return "The text holds a byte that is not UTF-8" + where;
+    std::string character;
+    AppendUtf8(character, result.Missing);
+    char code[16];
+    std::snprintf(code, sizeof(code), "U+%04X", static_cast<unsigned>(result.Missing));
+    return "The 8-bit character set has no \"" + character + "\" (" + code + ")" + where;
 }
 
 }  // namespace wendax

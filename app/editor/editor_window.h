@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "engine/char_set_conversion.h"
 #include "engine/search_options.h"
 
 namespace wendax {
@@ -40,7 +41,11 @@ class TEditorPane {
     virtual std::string CharSetName() const = 0;
     // Reads the same bytes in the other character set: no byte changes, the caret moves to
     // the start of the character it is in, and the text is no more modified than before.
-    virtual void ToggleCharSet() = 0;
+    virtual void ReadInOtherCharSet() = 0;
+    // Rewrites the bytes of the text from UTF-8 into 8-bit, or from 8-bit into UTF-8, as
+    // one step of the history. The result says why not when refused; nothing for a
+    // read-only text.
+    virtual TCharSetConversion ConvertToOtherCharSet() = 0;
     virtual bool CanUndo() const = 0;
     virtual bool CanRedo() const = 0;
     // False when nothing is highlighted, leaving the outputs alone; otherwise the first

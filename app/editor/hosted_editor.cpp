@@ -80,8 +80,12 @@ std::string THostedEditor::CharSetName() const {
     return FEditor->CharSet() == chUtf8 ? "UTF-8" : "8-bit";
 }
 
-void THostedEditor::ToggleCharSet() {
+void THostedEditor::ReadInOtherCharSet() {
     FEditor->SetCharSet(FEditor->CharSet() == chUtf8 ? chEightBit : chUtf8);
+}
+
+TCharSetConversion THostedEditor::ConvertToOtherCharSet() {
+    return FEditor->ConvertCharSet(FEditor->CharSet() == chUtf8 ? chEightBit : chUtf8);
 }
 
 bool THostedEditor::CanUndo() const {

@@ -41,7 +41,8 @@ class THostedEditor : public TEditorPane {
     std::string LineEnds() const override;
     void ToggleLineEnds() override;
     std::string CharSetName() const override;
-    void ToggleCharSet() override;
+    void ReadInOtherCharSet() override;
+    TCharSetConversion ConvertToOtherCharSet() override;
     bool CanUndo() const override;
     bool CanRedo() const override;
     bool GetSelection(int& line1, int& col1, int& line2, int& col2) const override;

@@ -147,7 +147,7 @@ void TFM_Main::BuildMenu() {
 // The command families of the Edit, Search and Window menus act on the active window.
 void TFM_Main::BuildCommands() {
     const auto active = [this] { return ActiveEditorWindow(); };
-    FEditCommands = new TEditCommands(*FMainMenu, active);
+    FEditCommands = new TEditCommands(*FMainMenu, FDialogs, active);
     FSearchCommands = new TSearchCommands(*FMainMenu, *this, FDialogs, active);
     connect(FSearchCommands, &TSearchCommands::SearchMenuUpdated, this,
             &TFM_Main::UpdateCommandStates);

@@ -54,6 +54,8 @@ TMenuRow EditMenu() {
              "End every line with CR LF, or with LF when they end with CR LF"},
             {"MI_EditCharSet", "Read as UTF-8 / 8-bit", "",
              "Show the same bytes as UTF-8 or as 8-bit characters"},
+            {"MI_EditConvertCharSet", "Convert to UTF-8 / 8-bit", "",
+             "Rewrite the bytes of the text in the other character set"},
         }};
 }
 

@@ -21,5 +21,24 @@ TEST(EditorErrorTexts, EachEditorErrorCodeHasItsMessageAndOtherCodesNone) {
         EXPECT_FALSE(EditorErrorText(code).has_value()) << code;
 }
 
+TEST(EditorErrorTexts, ACharSetRefusalNamesItsReason) {
+    TCharSetConversion missing{.At = {3, 5}, .Line = 12, .Missing = U'\u0142'};
+    EXPECT_EQ(CharSetRefusalText(missing),
+              "The 8-bit character set has no \"\xC5\x82\" (U+0142), first in line 12; the text "
+              "was not converted");
+    missing.Missing = U'\U0001F600';
+    EXPECT_EQ(CharSetRefusalText(missing),
+              "The 8-bit character set has no \"\xF0\x9F\x98\x80\" (U+1F600), first in line 12; "
+              "the text was not converted");
+    const TCharSetConversion notUtf8{
+        .At = {1, 1}, .Line = 1, .Missing = U'\uFFFD', .NotUtf8 = true};
+    EXPECT_EQ(CharSetRefusalText(notUtf8),
+              "The text holds a byte that is not UTF-8, first in line 1; the text was not "
+              "converted");
+    EXPECT_EQ(CharSetRefusalText({.Error = eeTextTooLarge}), "File too large for memory.");
+    EXPECT_FALSE(CharSetRefusalText({.Converted = true}).has_value());
+    EXPECT_FALSE(CharSetRefusalText({}).has_value());  // read-only, or nothing to convert
+}
+
 }  // namespace
 }  // namespace wendax

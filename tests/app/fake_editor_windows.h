@@ -49,7 +49,12 @@ class TFakeEditorPane : public TEditorPane {
     std::string LineEnds() const override { return Text->CrLf ? "CR LF" : "LF"; }
     void ToggleLineEnds() override { Text->CrLf = !Text->CrLf; }
     std::string CharSetName() const override { return Text->Utf8 ? "UTF-8" : "8-bit"; }
-    void ToggleCharSet() override { Text->Utf8 = !Text->Utf8; }
+    void ReadInOtherCharSet() override { Text->Utf8 = !Text->Utf8; }
+    TCharSetConversion ConvertToOtherCharSet() override {
+        Calls.push_back("ConvertToOtherCharSet");
+        Text->Utf8 = !Text->Utf8;
+        return {.Converted = true};
+    }
     bool TakeDiskChange() override { return false; }
     bool CanUndo() const override { return Text->CanUndo; }
     bool CanRedo() const override { return Text->CanRedo; }

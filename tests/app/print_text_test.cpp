@@ -24,7 +24,8 @@ class TLinesPane : public TEditorPane {
     std::string LineEnds() const override { return "LF"; }
     void ToggleLineEnds() override {}
     std::string CharSetName() const override { return "UTF-8"; }
-    void ToggleCharSet() override {}
+    void ReadInOtherCharSet() override {}
+    TCharSetConversion ConvertToOtherCharSet() override { return {}; }
     bool CanUndo() const override { return false; }
     bool CanRedo() const override { return false; }
     bool GetSelection(int& line1, int& col1, int& line2, int& col2) const override {

@@ -251,6 +251,52 @@ TEST_F(RealEditorFrame, CharSetItemReadsTheSameBytesInTheOtherSet) {
     EXPECT_EQ(FileBytes(name), "caf\xe9\r\nx\xc3\xa9t\xe9\r\n");
 }
 
+// Convert rewrites an 8-bit text in UTF-8, the caret staying on its character, and a save
+// writes those bytes; Undo gives the 8-bit bytes back.
+TEST_F(RealEditorFrame, ConvertItemRewritesAnEightBitTextInUtf8AsOneStep) {
+    const QByteArray eightBit = "caf\xE9 \x80\r\nna\xEFve\r\n";
+    const QString name = MakeFile(QStringLiteral("latin.txt"), eightBit);
+    Begin({name});
+    ASSERT_EQ(Editor1().CharSet(), chEightBit);
+    Editor1().SetCaretPosition(2, 4);
+    Main().UpdateCommandStates();
+    ASSERT_TRUE(Enabled("MI_EditConvertCharSet"));
+    Run("MI_EditConvertCharSet");
+    EXPECT_EQ(Editor1().CharSet(), chUtf8);
+    EXPECT_EQ(PanelTexts()[spCharSet], "UTF-8");
+    int col = 0;
+    EXPECT_EQ(Editor1().GetCaretPosition(col), 2);
+    EXPECT_EQ(col, 5);  // after "na" and the two bytes of the diaeresis
+    EXPECT_EQ(PanelTexts()[spModified], "Modified");
+    Run("MI_FileSave1");
+    EXPECT_EQ(FileBytes(name), "caf\xC3\xA9 \xE2\x82\xAC\r\nna\xC3\xAFve\r\n");
+    Run("MI_EditUndo1");
+    EXPECT_EQ(Editor1().CharSet(), chEightBit);
+    EXPECT_EQ(Editor1().GetCaretPosition(col), 2);
+    EXPECT_EQ(col, 4);
+    Run("MI_FileSave1");
+    EXPECT_EQ(FileBytes(name), eightBit);
+    Main().UpdateCommandStates();
+    ASSERT_TRUE(Enabled("MI_EditRedo1"));
+    Run("MI_EditRedo1");
+    EXPECT_EQ(TextOf(Editor1()), "caf\xC3\xA9 \xE2\x82\xAC\nna\xC3\xAFve\n");
+}
+
+// A character the 8-bit set lacks is named with its line; the text stays as it was.
+TEST_F(RealEditorFrame, ConvertItemSaysWhichCharacterHasNoByteAndChangesNothing) {
+    Begin({MakeFile(QStringLiteral("utf8.txt"), "one\ntwo \xC3\xB3\xC5\x82\n")});
+    ASSERT_EQ(Editor1().CharSet(), chUtf8);
+    FDialogs.ExpectMessage(mrOk);
+    Run("MI_EditConvertCharSet");
+    EXPECT_EQ(FDialogs.MessageTexts(),
+              QStringList{QString::fromUtf8("The 8-bit character set has no \"\xC5\x82\" (U+0142), "
+                                            "first in line 2; the text was not converted")});
+    EXPECT_EQ(Editor1().CharSet(), chUtf8);
+    EXPECT_EQ(TextOf(Editor1()), "one\ntwo \xC3\xB3\xC5\x82\n");
+    EXPECT_FALSE(Editor1().Modified());
+    EXPECT_FALSE(Editor1().CanUndo());
+}
+
 // A file that is no text, or no file at all, is refused with the reason in the message.
 TEST_F(RealEditorFrame, FilesThatAreNoTextAreRefusedSayingWhy) {
     const QString binary = MakeFile(QStringLiteral("bin.dat"), QByteArray("ab\0cd", 5));
