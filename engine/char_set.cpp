@@ -1,7 +1,9 @@
 #include "engine/char_set.h"
 
 #include <algorithm>
+#include <array>
 
+#include "engine/byte_words.h"
 #include "engine/word_delimiters.h"
 
 namespace wendax {
@@ -31,27 +33,8 @@ bool IsContinuation(std::uint8_t b) {
     return (b & 0xC0) == 0x80;
 }
 
-// Start of the code point holding byte `at` (< size): the lead byte up to three bytes back
-// whose valid sequence covers `at`, else `at` itself (a byte of an invalid sequence).
-std::int32_t CodePointStart(std::string_view text, std::int32_t at) {
-    if (!IsContinuation(ByteAt(text, at))) return at;
-    for (std::int32_t lead = at - 1; lead >= 0 && lead >= at - 3; --lead) {
-        if (IsContinuation(ByteAt(text, lead))) continue;
-        const TCodePoint cp = DecodeUtf8(text, lead);
-        return cp.Valid && lead + cp.Bytes > at ? lead : at;
-    }
-    return at;
-}
-
-bool IsZeroCellAt(std::string_view text, std::int32_t at) {
-    if (ByteAt(text, at) < 0x80) return false;
-    const TCodePoint cp = DecodeUtf8(text, at);
-    return cp.Valid && CodeCells(cp.Code) == 0;
-}
-
-}  // namespace
-
-TCodePoint DecodeUtf8(std::string_view text, std::int32_t at) {
+// DecodeUtf8, for the scans of this file to inline.
+inline TCodePoint Decode(std::string_view text, std::int32_t at) {
     const std::uint8_t b0 = ByteAt(text, at);
     if (b0 < 0x80) return {b0, 1, true};
     std::int32_t bytes = 0;
@@ -77,6 +60,50 @@ TCodePoint DecodeUtf8(std::string_view text, std::int32_t at) {
     return {code, bytes, true};
 }
 
+// The first byte of the UTF-8 form of `code`.
+constexpr std::uint8_t LeadByte(char32_t code) {
+    if (code < 0x80) return static_cast<std::uint8_t>(code);
+    if (code < 0x800) return static_cast<std::uint8_t>(0xC0 | (code >> 6));
+    if (code < 0x10000) return static_cast<std::uint8_t>(0xE0 | (code >> 12));
+    return static_cast<std::uint8_t>(0xF0 | (code >> 18));
+}
+
+// The bytes that can begin a zero-cell code point. A character ends before any other byte
+// without decoding what follows it, which is what makes walking most scripts cheap.
+constexpr std::array<bool, 256> ZeroCellLeads() {
+    std::array<bool, 256> leads{};
+    for (const TCodeRange& range : kZeroCellRanges)
+        for (char32_t code = range.First; code <= range.Last; ++code)
+            leads[LeadByte(code)] = true;
+    return leads;
+}
+
+constexpr std::array<bool, 256> kZeroCellLeads = ZeroCellLeads();
+
+// Start of the code point holding byte `at` (< size): the lead byte up to three bytes back
+// whose valid sequence covers `at`, else `at` itself (a byte of an invalid sequence).
+std::int32_t CodePointStart(std::string_view text, std::int32_t at) {
+    if (!IsContinuation(ByteAt(text, at))) return at;
+    for (std::int32_t lead = at - 1; lead >= 0 && lead >= at - 3; --lead) {
+        if (IsContinuation(ByteAt(text, lead))) continue;
+        const TCodePoint cp = Decode(text, lead);
+        return cp.Valid && lead + cp.Bytes > at ? lead : at;
+    }
+    return at;
+}
+
+bool IsZeroCellAt(std::string_view text, std::int32_t at) {
+    if (!kZeroCellLeads[ByteAt(text, at)]) return false;
+    const TCodePoint cp = Decode(text, at);
+    return cp.Valid && CodeCells(cp.Code) == 0;
+}
+
+}  // namespace
+
+TCodePoint DecodeUtf8(std::string_view text, std::int32_t at) {
+    return Decode(text, at);
+}
+
 void AppendUtf8(std::string& out, char32_t code) {
     const auto put = [&out](char32_t v) { out += static_cast<char>(v); };
     if (code < 0x80) {
@@ -91,29 +118,39 @@ void AppendUtf8(std::string& out, char32_t code) {
     }
 }
 
-// Eight ASCII bytes at a time, decoding only where a byte above 127 is met.
+// Eight bytes at a time up to the first byte above 127, decoding only from there (and in the
+// last seven bytes only bytes above 127).
 bool IsValidUtf8(std::string_view text) {
     const auto size = static_cast<std::int32_t>(text.size());
     std::int32_t at = 0;
     while (at < size) {
         if (at + 8 <= size) {
-            std::uint64_t word = 0;
-            for (int i = 0; i < 8; ++i)
-                word |= static_cast<std::uint64_t>(ByteAt(text, at + i)) << (8 * i);
-            if ((word & 0x8080808080808080ULL) == 0) {
+            const std::uint64_t high = LoadWord(text.data() + at) & kHighBits;
+            if (high == 0) {
                 at += 8;
                 continue;
             }
+            at += FirstMarkedByte(high);
+        } else if (ByteAt(text, at) < 0x80) {
+            ++at;
+            continue;
         }
-        const TCodePoint cp = DecodeUtf8(text, at);
+        const TCodePoint cp = Decode(text, at);
         if (!cp.Valid) return false;
         at += cp.Bytes;
     }
     return true;
 }
 
+// The blocks most text is written in are answered before the table searches: Greek and
+// Cyrillic letters (their only marks are U+0483..U+0489), and the CJK ideographs and Hangul
+// syllables, all wide.
 std::int32_t CodeCells(char32_t code) {
     if (code < 0x300) return 1;
+    if (code >= 0x370 && code <= 0x4FF) return code >= 0x483 && code <= 0x489 ? 0 : 1;
+    if ((code >= 0x3400 && code <= 0x4DBF) || (code >= 0x4E00 && code <= 0x9FFF) ||
+        (code >= 0xAC00 && code <= 0xD7A3))
+        return 2;
     if (InRanges(kZeroCellRanges, code)) return 0;
     return code >= 0x1100 && InRanges(kWideRanges, code) ? 2 : 1;
 }
@@ -132,11 +169,11 @@ TCharExtent CharAt(TCharSet set, std::string_view text, std::int32_t at) {
     const std::uint8_t b = ByteAt(text, at);
     if (set == chEightBit || (b < 0x80 && (at + 1 == size || ByteAt(text, at + 1) < 0x80)))
         return {at, at + 1, 1};
-    const TCodePoint base = DecodeUtf8(text, at);
+    const TCodePoint base = Decode(text, at);
     const std::int32_t cells = base.Valid ? std::max(CodeCells(base.Code), 1) : 1;
     std::int32_t end = at + base.Bytes;
     while (end < size && IsZeroCellAt(text, end))
-        end += DecodeUtf8(text, end).Bytes;
+        end += Decode(text, end).Bytes;
     return {at, end, cells};
 }
 
@@ -159,7 +196,7 @@ std::int32_t CharCount(TCharSet set, std::string_view text, std::int32_t from, s
 bool IsWordCharAt(TCharSet set, std::string_view text, std::int32_t at) {
     const std::uint8_t b = ByteAt(text, at);
     if (set == chEightBit || b < 0x80) return IsWordChar(static_cast<char>(b));
-    const TCodePoint cp = DecodeUtf8(text, at);
+    const TCodePoint cp = Decode(text, at);
     return !cp.Valid || IsWordCode(cp.Code);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "engine/byte_words.h"
 #include "engine/display_columns.h"
 
 namespace wendax {
@@ -26,29 +27,61 @@ std::int32_t SkipBlanks(std::string_view text, std::int32_t from, const TWrapPar
     return from;
 }
 
-// No byte above 127 among the n bytes at `from`, nor in the byte after them (which could be
-// a mark joining the last of them).
-bool IsAscii(const char* from, std::int32_t n, bool followed) {
-    unsigned char any = 0;
-    for (std::int32_t i = 0; i < n + (followed ? 1 : 0); ++i)
-        any |= static_cast<unsigned char>(from[i]);
-    return any < 0x80;
+// The high bit of each of the 8 bytes of `word` that is a tab or above 127. The sum cannot
+// carry from one byte into the next: (t & 0x7F) + 0x7F has its high bit clear only for 0.
+std::uint64_t TabOrHighBytes(std::uint64_t word) {
+    constexpr std::uint64_t kLow = ~kHighBits;
+    const std::uint64_t t = word ^ 0x0909090909090909ULL;  // a tab byte becomes 0
+    return (word | ~(((t & kLow) + kLow) | t)) & kHighBits;
+}
+
+// Number of bytes, at most `limit`, from `from` that are neither a tab nor above 127.
+std::int32_t PlainRun(const char* from, std::int32_t limit) {
+    std::int32_t n = 0;
+    for (; n + 8 <= limit; n += 8) {
+        if (const std::uint64_t marks = TabOrHighBytes(LoadWord(from + n)))
+            return n + FirstMarkedByte(marks);
+    }
+    while (n < limit && from[n] != '\t' && static_cast<unsigned char>(from[n]) < 0x80)
+        ++n;
+    return n;
+}
+
+// Number of one-byte, one-cell characters of a UTF-8 text at `at`, counted at least up to
+// `need` when there are as many: the bytes of PlainRun but a last one followed by a byte
+// above 127, which may begin a mark joining it.
+std::int32_t OneCellChars(std::string_view text, std::int32_t at, std::int32_t need) {
+    const char* from = text.data() + at;
+    const std::int32_t limit = std::min(static_cast<std::int32_t>(text.size()) - at, need + 1);
+    const std::int32_t run = PlainRun(from, limit);
+    if (run > 0 && run < limit && static_cast<unsigned char>(from[run]) >= 0x80) return run - 1;
+    return run;
+}
+
+// Number of bytes of an 8-bit text, at most `need`, from `at` up to the next tab.
+std::int32_t NonTabBytes(std::string_view text, std::int32_t at, std::int32_t need) {
+    const char* from = text.data() + at;
+    const std::int32_t limit = std::min(static_cast<std::int32_t>(text.size()) - at, need);
+    const void* tab = std::memchr(from, '\t', static_cast<std::size_t>(limit));
+    return tab == nullptr ? limit : static_cast<std::int32_t>(static_cast<const char*>(tab) - from);
 }
 
 }  // namespace
 
-// Without a tab (or, in UTF-8, a byte above 127) among the first min(R, W) bytes every
-// character is one byte of one column, so the fit is min(R, W); only the others need the
-// character walk.
+// The width stays below W until the fit is found. Runs of one-cell characters are passed
+// whole; only tabs and characters with a byte above 127 take the character walk.
 std::int32_t LineFit(std::string_view text, std::int32_t start, TWrapParams params) {
-    const std::int32_t rest = static_cast<std::int32_t>(text.size()) - start;
-    const std::int32_t plain = std::min(rest, params.Width);
-    const char* from = text.data() + start;
-    if (std::memchr(from, '\t', static_cast<std::size_t>(plain)) == nullptr &&
-        (params.CharSet == chEightBit || IsAscii(from, plain, plain < rest)))
-        return plain;
+    const auto length = static_cast<std::int32_t>(text.size());
+    const bool eightBit = params.CharSet == chEightBit;
     std::int32_t width = 0;
-    for (std::int32_t at = start; at - start < rest;) {
+    for (std::int32_t at = start; at < length;) {
+        const std::int32_t need = params.Width - width;
+        const std::int32_t ones =
+            eightBit ? NonTabBytes(text, at, need) : OneCellChars(text, at, need);
+        if (ones >= need) return at + need - start;
+        width += ones;
+        at += ones;
+        if (at == length) break;
         const TCharExtent c = CharAt(params.CharSet, text, at);
         const bool tab = text[static_cast<std::size_t>(at)] == '\t';
         const std::int32_t next =
@@ -58,7 +91,7 @@ std::int32_t LineFit(std::string_view text, std::int32_t start, TWrapParams para
         width = next;
         at = c.End;
     }
-    return rest;
+    return length - start;
 }
 
 std::int32_t NextLineStart(std::string_view text, std::int32_t start, TWrapParams params) {

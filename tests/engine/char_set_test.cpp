@@ -1,6 +1,7 @@
 // The characters of a paragraph in UTF-8 and 8-bit texts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,31 @@ TEST(CharSet, CellsWordsAndCase) {
     EXPECT_EQ(std::uint32_t{UpperCaseCode(U'ß')}, std::uint32_t{U'ß'});
     EXPECT_EQ(std::uint32_t{UpperCaseCode(U'ǆ')},
               std::uint32_t{U'ǆ'});  // Latin Extended-B does not fold
+}
+
+namespace tables {
+struct TCodeRange {
+    char32_t First;
+    char32_t Last;
+};
+#include "engine/unicode_tables.inc"
+
+template <std::size_t N>
+bool In(const TCodeRange (&ranges)[N], char32_t code) {
+    return std::any_of(ranges, ranges + N,
+                       [code](const TCodeRange& r) { return code >= r.First && code <= r.Last; });
+}
+}  // namespace tables
+
+// The quick answers for common scripts agree with a plain search of the tables.
+TEST(CharSet, CodeCellsAgreeWithTheTables) {
+    for (char32_t code = 0; code < 0x10000; ++code) {
+        const int expected = code < 0x300                                ? 1
+                             : tables::In(tables::kZeroCellRanges, code) ? 0
+                             : tables::In(tables::kWideRanges, code)     ? 2
+                                                                         : 1;
+        ASSERT_EQ(CodeCells(code), expected) << std::hex << static_cast<std::uint32_t>(code);
+    }
 }
 
 // Every code point encodes and decodes back; validity of whole texts.
