@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "engine/byte_words.h"
 #include "engine/word_delimiters.h"
@@ -33,31 +34,34 @@ bool IsContinuation(std::uint8_t b) {
     return (b & 0xC0) == 0x80;
 }
 
-// DecodeUtf8, for the scans of this file to inline.
-inline TCodePoint Decode(std::string_view text, std::int32_t at) {
+// Bytes of the valid UTF-8 sequence at `at` whose lead byte is above 127, or 0 when it is
+// invalid: each length is tested on its own, the two-byte form (U+0080 up, as 0xC2 is the
+// least lead) without a range test.
+inline std::int32_t SequenceLength(std::string_view text, std::int32_t at) {
+    const auto left = static_cast<std::int32_t>(text.size()) - at;
     const std::uint8_t b0 = ByteAt(text, at);
-    if (b0 < 0x80) return {b0, 1, true};
-    std::int32_t bytes = 0;
-    char32_t code = 0;
-    char32_t least = 0;
-    if (b0 >= 0xC2 && b0 <= 0xDF) {
-        bytes = 2, code = b0 & 0x1F, least = 0x80;
-    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-        bytes = 3, code = b0 & 0x0F, least = 0x800;
-    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-        bytes = 4, code = b0 & 0x07, least = 0x10000;
-    } else {
-        return {b0, 1, false};
+    if (b0 < 0xC2) return 0;
+    if (left < 2 || !IsContinuation(ByteAt(text, at + 1))) return 0;
+    if (b0 < 0xE0) return 2;
+    const std::uint8_t b1 = ByteAt(text, at + 1);
+    if (left < 3 || !IsContinuation(ByteAt(text, at + 2))) return 0;
+    if (b0 < 0xF0) {
+        if (b0 == 0xE0 && b1 < 0xA0) return 0;   // overlong
+        if (b0 == 0xED && b1 >= 0xA0) return 0;  // a surrogate
+        return 3;
     }
-    if (at + bytes > static_cast<std::int32_t>(text.size())) return {b0, 1, false};
-    for (std::int32_t i = 1; i < bytes; ++i) {
-        const std::uint8_t b = ByteAt(text, at + i);
-        if (!IsContinuation(b)) return {b0, 1, false};
-        code = (code << 6) | (b & 0x3F);
-    }
-    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return {b0, 1, false};
-    return {code, bytes, true};
+    if (left < 4 || !IsContinuation(ByteAt(text, at + 3))) return 0;
+    if (b0 == 0xF0 && b1 < 0x90) return 0;                  // overlong
+    if (b0 > 0xF4 || (b0 == 0xF4 && b1 >= 0x90)) return 0;  // beyond U+10FFFF
+    return 4;
+}
+
+// The code point of the valid sequence of `bytes` (2 to 4) bytes at `at`.
+inline char32_t SequenceCode(std::string_view text, std::int32_t at, std::int32_t bytes) {
+    char32_t code = ByteAt(text, at) & (0x7Fu >> bytes);
+    for (std::int32_t i = 1; i < bytes; ++i)
+        code = code << 6 | (ByteAt(text, at + i) & 0x3Fu);
+    return code;
 }
 
 // The first byte of the UTF-8 form of `code`.
@@ -86,22 +90,74 @@ std::int32_t CodePointStart(std::string_view text, std::int32_t at) {
     if (!IsContinuation(ByteAt(text, at))) return at;
     for (std::int32_t lead = at - 1; lead >= 0 && lead >= at - 3; --lead) {
         if (IsContinuation(ByteAt(text, lead))) continue;
-        const TCodePoint cp = Decode(text, lead);
+        const TCodePoint cp = DecodeUtf8(text, lead);
         return cp.Valid && lead + cp.Bytes > at ? lead : at;
     }
     return at;
 }
 
+// Bytes of the zero-cell code point at `at`, or 0 when there is none.
+std::int32_t ZeroCellBytesAt(std::string_view text, std::int32_t at) {
+    if (!kZeroCellLeads[ByteAt(text, at)]) return 0;
+    const std::int32_t bytes = SequenceLength(text, at);
+    return bytes != 0 && CodeCells(SequenceCode(text, at, bytes)) == 0 ? bytes : 0;
+}
+
 bool IsZeroCellAt(std::string_view text, std::int32_t at) {
-    if (!kZeroCellLeads[ByteAt(text, at)]) return false;
-    const TCodePoint cp = Decode(text, at);
-    return cp.Valid && CodeCells(cp.Code) == 0;
+    return ZeroCellBytesAt(text, at) != 0;
+}
+
+// The high bit of each of the 8 bytes of `word` that is a tab or above 127. The sum cannot
+// carry from one byte into the next: (t & 0x7F) + 0x7F has its high bit clear only for 0.
+std::uint64_t TabOrHighBytes(std::uint64_t word) {
+    constexpr std::uint64_t kLow = ~kHighBits;
+    const std::uint64_t t = word ^ 0x0909090909090909ULL;  // a tab byte becomes 0
+    return (word | ~(((t & kLow) + kLow) | t)) & kHighBits;
+}
+
+// Number of bytes, at most `limit`, from `from` that are neither a tab nor above 127.
+std::int32_t PlainRun(const char* from, std::int32_t limit) {
+    std::int32_t n = 0;
+    for (; n + 8 <= limit; n += 8) {
+        if (const std::uint64_t marks = TabOrHighBytes(LoadWord(from + n)))
+            return n + FirstMarkedByte(marks);
+    }
+    while (n < limit && from[n] != '\t' && static_cast<unsigned char>(from[n]) < 0x80)
+        ++n;
+    return n;
+}
+
+// Number of bytes, at most `limit`, from `from` up to the next tab.
+std::int32_t TabFreeBytes(const char* from, std::int32_t limit) {
+    const void* tab = std::memchr(from, '\t', static_cast<std::size_t>(limit));
+    return tab == nullptr ? limit : static_cast<std::int32_t>(static_cast<const char*>(tab) - from);
+}
+
+// End of the UTF-8 character beginning at `at` (its code point and the zero-cell ones after
+// it), its cells into `cells`.
+inline std::int32_t Utf8CharEnd(std::string_view text, std::int32_t at, std::int32_t& cells) {
+    const auto size = static_cast<std::int32_t>(text.size());
+    const std::int32_t bytes = ByteAt(text, at) < 0x80 ? 1 : SequenceLength(text, at);
+    cells = bytes > 1 ? std::max(CodeCells(SequenceCode(text, at, bytes)), 1) : 1;
+    std::int32_t end = at + std::max(bytes, 1);
+    while (end < size && kZeroCellLeads[ByteAt(text, end)]) {
+        const std::int32_t mark = ZeroCellBytesAt(text, end);
+        if (mark == 0) break;
+        end += mark;
+    }
+    return end;
 }
 
 }  // namespace
 
+// The scans of this file use SequenceLength and SequenceCode instead, which keep their
+// results in registers.
 TCodePoint DecodeUtf8(std::string_view text, std::int32_t at) {
-    return Decode(text, at);
+    const std::uint8_t b0 = ByteAt(text, at);
+    if (b0 < 0x80) return {b0, 1, true};
+    const std::int32_t bytes = SequenceLength(text, at);
+    if (bytes == 0) return {b0, 1, false};
+    return {SequenceCode(text, at, bytes), bytes, true};
 }
 
 void AppendUtf8(std::string& out, char32_t code) {
@@ -135,9 +191,9 @@ bool IsValidUtf8(std::string_view text) {
             ++at;
             continue;
         }
-        const TCodePoint cp = Decode(text, at);
-        if (!cp.Valid) return false;
-        at += cp.Bytes;
+        const std::int32_t bytes = SequenceLength(text, at);
+        if (bytes == 0) return false;
+        at += bytes;
     }
     return true;
 }
@@ -169,12 +225,40 @@ TCharExtent CharAt(TCharSet set, std::string_view text, std::int32_t at) {
     const std::uint8_t b = ByteAt(text, at);
     if (set == chEightBit || (b < 0x80 && (at + 1 == size || ByteAt(text, at + 1) < 0x80)))
         return {at, at + 1, 1};
-    const TCodePoint base = Decode(text, at);
-    const std::int32_t cells = base.Valid ? std::max(CodeCells(base.Code), 1) : 1;
-    std::int32_t end = at + base.Bytes;
-    while (end < size && IsZeroCellAt(text, end))
-        end += Decode(text, end).Bytes;
+    std::int32_t cells = 1;
+    const std::int32_t end = Utf8CharEnd(text, at, cells);
     return {at, end, cells};
+}
+
+std::int32_t PassChars(TCharSet set, std::string_view text, std::int32_t at, std::int32_t limit,
+                       std::int32_t& width) {
+    const auto size = static_cast<std::int32_t>(text.size());
+    if (set == chEightBit) {
+        const std::int32_t passed =
+            TabFreeBytes(text.data() + at, std::min(size - at, std::max(limit - 1 - width, 0)));
+        width += passed;
+        return at + passed;
+    }
+    while (at < size && width + 1 < limit) {
+        const std::uint8_t b = ByteAt(text, at);
+        if (b == '\t') break;
+        if (b < 0x80) {
+            std::int32_t run = PlainRun(text.data() + at, std::min(size - at, limit - 1 - width));
+            // The last byte of the run takes the marks after it, in the step below.
+            if (at + run < size && ZeroCellBytesAt(text, at + run) != 0) --run;
+            if (run > 0) {
+                width += run;
+                at += run;
+                continue;
+            }
+        }
+        std::int32_t cells = 1;
+        const std::int32_t end = Utf8CharEnd(text, at, cells);
+        if (width + cells >= limit) break;
+        width += cells;
+        at = end;
+    }
+    return at;
 }
 
 std::int32_t CharStart(TCharSet set, std::string_view text, std::int32_t at) {
@@ -196,7 +280,7 @@ std::int32_t CharCount(TCharSet set, std::string_view text, std::int32_t from, s
 bool IsWordCharAt(TCharSet set, std::string_view text, std::int32_t at) {
     const std::uint8_t b = ByteAt(text, at);
     if (set == chEightBit || b < 0x80) return IsWordChar(static_cast<char>(b));
-    const TCodePoint cp = Decode(text, at);
+    const TCodePoint cp = DecodeUtf8(text, at);
     return !cp.Valid || IsWordCode(cp.Code);
 }
 
