@@ -10,8 +10,8 @@ namespace wendax {
 // The high bit of each of eight bytes.
 inline constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
 
-// The eight bytes at `from`, in memory order from the least significant end on any machine
-// as far as FirstMarkedByte is concerned.
+// The eight bytes at `from` as one word; FirstMarkedByte tells which of them a mark stands
+// for on either byte order.
 inline std::uint64_t LoadWord(const char* from) {
     std::uint64_t word;
     std::memcpy(&word, from, sizeof word);

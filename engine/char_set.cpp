@@ -174,8 +174,8 @@ void AppendUtf8(std::string& out, char32_t code) {
     }
 }
 
-// Eight bytes at a time up to the first byte above 127, decoding only from there (and in the
-// last seven bytes only bytes above 127).
+// ASCII eight bytes at a time (one at a time in the last seven) up to the first byte above
+// 127, then the sequences that follow one another from there.
 bool IsValidUtf8(std::string_view text) {
     const auto size = static_cast<std::int32_t>(text.size());
     std::int32_t at = 0;
@@ -191,9 +191,11 @@ bool IsValidUtf8(std::string_view text) {
             ++at;
             continue;
         }
-        const std::int32_t bytes = SequenceLength(text, at);
-        if (bytes == 0) return false;
-        at += bytes;
+        do {
+            const std::int32_t bytes = SequenceLength(text, at);
+            if (bytes == 0) return false;
+            at += bytes;
+        } while (at < size && ByteAt(text, at) >= 0x80);
     }
     return true;
 }

@@ -119,6 +119,34 @@ TEST(CharSet, Utf8RoundTripsAndValidity) {
 
 // Every byte but NUL has its own character and comes back from it through UTF-8; a
 // character the table lacks is named.
+// Every lead and second byte with the borders of the continuation ranges after them: the
+// validity scan agrees with decoding code point by code point, and each valid code point
+// encodes back to its bytes.
+TEST(CharSet, ValidityAgreesWithDecodingOfEveryShortSequence) {
+    const unsigned char tails[] = {0x41, 0x80, 0x9F, 0xA0, 0xBF};
+    std::string text(4, ' ');
+    for (int b0 = 0; b0 < 256; ++b0)
+        for (int b1 = 0; b1 < 256; ++b1)
+            for (unsigned char b2 : tails)
+                for (unsigned char b3 : tails) {
+                    text = {static_cast<char>(b0), static_cast<char>(b1), static_cast<char>(b2),
+                            static_cast<char>(b3)};
+                    bool valid = true;
+                    for (std::int32_t at = 0; valid && at < 4;) {
+                        const TCodePoint cp = DecodeUtf8(text, at);
+                        std::string again;
+                        AppendUtf8(again, cp.Code);
+                        valid = cp.Valid;
+                        if (valid) {
+                            ASSERT_EQ(again, text.substr(static_cast<std::size_t>(at),
+                                                         static_cast<std::size_t>(cp.Bytes)));
+                        }
+                        at += cp.Bytes;
+                    }
+                    ASSERT_EQ(IsValidUtf8(text), valid) << b0 << " " << b1 << " " << int{b2};
+                }
+}
+
 TEST(CharSet, EightBitTableRoundTripsThroughUtf8) {
     std::string bytes;
     for (int byte = 1; byte < 256; ++byte)
