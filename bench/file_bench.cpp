@@ -95,7 +95,8 @@ class TTextUnderTest {
 void MeasureLoad(const std::string& path, double bytes, bool withTools) {
     const TProcessRun ours = BestProcess({"/proc/self/exe", "--load-child", path});
     std::string json = Head(kBench, "load_whole_process", path) + Field("bytes", bytes) +
-                       Field("seconds", ours.Seconds) + Field("peak_rss_bytes", ours.PeakBytes) +
+                       Field("seconds", ours.Seconds) + Field("cpu_seconds", ours.CpuSeconds) +
+                       Field("peak_rss_bytes", ours.PeakBytes) +
                        Field("peak_rss_per_text_byte", ours.PeakBytes / bytes);
     if (withTools) {
         const TProcessRun vim =

@@ -2,6 +2,8 @@
 // {"bench":"store","measure":"build","file":"/tmp/c/100mb.txt","seconds":0.154,...}
 #pragma once
 
+#include <time.h>
+
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -13,6 +15,14 @@ using TClock = std::chrono::steady_clock;
 
 inline double SecondsSince(TClock::time_point start) {
     return std::chrono::duration<double>(TClock::now() - start).count();
+}
+
+// Processor time this thread has used, which a machine shared with other work disturbs far
+// less than the wall clock.
+inline double ThreadCpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
 // `,"name":value`, to follow a Head.

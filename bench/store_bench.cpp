@@ -174,10 +174,12 @@ TBuildRun TStoreBench::Build() {
 void TStoreBench::Rewrap(const char* measure, bool wrap) {
     FStore.SetWrapColumn(80);
     const auto start = TClock::now();
+    const double cpuStart = ThreadCpuSeconds();
     FStore.SetWordWrap(wrap);
+    const double cpuSeconds = ThreadCpuSeconds() - cpuStart;
     const double seconds = SecondsSince(start);
     Emit(Head(kBench, measure, FPath) + Field("seconds", seconds) +
-         Field("line_count", FStore.LineCount()));
+         Field("cpu_seconds", cpuSeconds) + Field("line_count", FStore.LineCount()));
 }
 
 void TStoreBench::RandomLookups(const char* measure) {

@@ -9,18 +9,6 @@
 
 namespace wendax {
 
-namespace {
-
-// A file that is valid UTF-8 throughout (pure ASCII too) is UTF-8, any other 8-bit. Line
-// breaks are ASCII, so checking paragraph by paragraph checks the whole file.
-TCharSet CharSetOfLoaded(TParaList& store) {
-    for (TParaCursor para = store.CursorAt(1); para.Para() != 0; para.Next())
-        if (!IsValidUtf8(para.Text())) return chEightBit;
-    return chUtf8;
-}
-
-}  // namespace
-
 void TOvcCustomTextFileEditor::SetBackupExt(std::string_view value) {
     FBackupExt = std::string(value.substr(0, kMaxBackupExtLength));
 }
@@ -74,7 +62,7 @@ TLoadedText TOvcCustomTextFileEditor::AdoptLoaded(TFileSystem& files, const std:
                                                   bool trim) {
     TLoadedText loaded = ReadTextFile(
         files, name, [this] { return CreateEmptyStore(); }, trim);
-    loaded.Store->SetCharSet(CharSetOfLoaded(*loaded.Store));
+    loaded.Store->SetCharSet(CharSetOfContent(loaded.ValidUtf8));
     AdoptStore(std::move(loaded.Store), true);
     return loaded;
 }

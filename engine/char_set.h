@@ -58,6 +58,12 @@ struct TCharExtent {
 
 // The character beginning at `at` (0 <= at < size, at a character boundary).
 TCharExtent CharAt(TCharSet set, std::string_view text, std::int32_t at);
+// Passes the characters from `at` one after another, up to a tab or the end of the text,
+// while `width` plus their cells stays below `limit`, adding their cells to `width`.
+// Returns where the first character not passed begins. Runs of ASCII go eight bytes at a
+// time, for the wrap of long texts.
+std::int32_t PassChars(TCharSet set, std::string_view text, std::int32_t at, std::int32_t limit,
+                       std::int32_t& width);
 // Byte offset where the character holding byte `at` begins; `at` itself when at >= size.
 std::int32_t CharStart(TCharSet set, std::string_view text, std::int32_t at);
 // Byte offset just after the character beginning at `at`; `at` + 1 beyond the text.

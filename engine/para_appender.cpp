@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/char_set.h"
 #include "engine/word_delimiters.h"
 
 namespace wendax {
@@ -28,21 +29,29 @@ TEditorErrorCode ParaLimitCode(TParaList& store) {
     return store.CheckLimits(0, 1, -store.ByteCount());
 }
 
-}  // namespace
-
-TEditorErrorCode AppendLine(TParaList& store, std::string_view line, bool trim, TLineEnd end) {
+// AppendLine, also clearing *validUtf8 (when given) unless every piece is valid UTF-8.
+// Trimming cannot change a piece's validity: a UTF-8 sequence holds no blank.
+TEditorErrorCode AppendPieces(TParaList& store, std::string_view line, bool trim, TLineEnd end,
+                              bool* validUtf8) {
     const std::int32_t limit = EffectiveLimit(store);
     TEditorErrorCode code = store.CheckLimits(0, 1, static_cast<std::int64_t>(line.size()) + 2);
     while (code == eeOk) {
         const std::size_t piece =
             line.size() > static_cast<std::size_t>(limit) ? PieceLength(line, limit) : line.size();
         const bool last = piece == line.size();
+        if (validUtf8 != nullptr && *validUtf8) *validUtf8 = IsValidUtf8(line.substr(0, piece));
         code = store.AppendLoadedPara(line.substr(0, piece), trim && last, last ? end : leNone);
         line.remove_prefix(piece);
         if (code != eeOk || line.empty()) break;
         code = store.CheckLimits(0, 1, static_cast<std::int64_t>(line.size()) + 2);
     }
     return code;
+}
+
+}  // namespace
+
+TEditorErrorCode AppendLine(TParaList& store, std::string_view line, bool trim, TLineEnd end) {
+    return AppendPieces(store, line, trim, end, nullptr);
 }
 
 TLineAppender::TLineAppender(TParaList& store, bool trim) : FStore(store), FTrim(trim) {
@@ -54,7 +63,7 @@ std::int32_t TLineAppender::Limit() const {
 }
 
 TEditorErrorCode TLineAppender::AddLine(std::string_view line, TLineEnd end) {
-    if (!FLineOpen) return AppendLine(FStore, line, FTrim, end);
+    if (!FLineOpen) return AppendPieces(FStore, line, FTrim, end, &FValidUtf8);
     AddPart(line);
     return EndLine(end);
 }
@@ -84,6 +93,7 @@ void TLineAppender::CutPiece() {
     FDeferredBytes = FHasDeferred ? std::max(FDeferredBytes, deferred) : deferred;
     FHasDeferred = true;
     const std::size_t piece = PieceLength(FPending, Limit());
+    if (FValidUtf8) FValidUtf8 = IsValidUtf8(std::string_view(FPending).substr(0, piece));
     FStore.AppendLoadedPara(std::string_view(FPending).substr(0, piece), false, leNone);
     FLength += static_cast<std::int64_t>(piece);
     FPending.erase(0, piece);
@@ -100,7 +110,7 @@ TEditorErrorCode TLineAppender::EndLine(TLineEnd end) {
     } else if (FParaLimitHit) {
         code = eeTooManyParagraphs;
     } else {
-        code = AppendLine(FStore, FPending, FTrim, end);
+        code = AppendPieces(FStore, FPending, FTrim, end, &FValidUtf8);
     }
     FPending.clear();
     FLength = 0;

@@ -38,6 +38,9 @@ class TLineAppender {
     TEditorErrorCode EndLine(TLineEnd end);
     // Whether characters of an unfinished line have arrived.
     bool LineOpen() const { return FLineOpen; }
+    // Whether every paragraph appended so far is valid UTF-8, each tested as it is cut, while
+    // its bytes are at hand.
+    bool AllValidUtf8() const { return FValidUtf8; }
 
   private:
     std::int32_t Limit() const;
@@ -53,6 +56,7 @@ class TLineAppender {
     std::int64_t FDeferredBytes = 0;
     bool FHasDeferred = false;
     bool FParaLimitHit = false;  // a piece was refused by ParaLimit; the rest is only counted
+    bool FValidUtf8 = true;
 };
 
 }  // namespace wendax

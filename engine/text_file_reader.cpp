@@ -24,6 +24,7 @@ class TTextFileReader {
     // Returns whether the last line had a line end (also true for an empty file).
     bool Read(TFileReader& file, const std::string& name);
     std::uint64_t Checksum() const { return FChecksum.Value(); }
+    bool ValidUtf8() const { return FAppender.AllValidUtf8(); }
 
   private:
     void Scan(std::string_view data);
@@ -136,6 +137,7 @@ TLoadedText ReadTextFile(TFileSystem& files, const std::string& name, const TSto
     TTextFileReader reader(*loaded.Store, trim);
     loaded.Store->EndLoading(reader.Read(*file, name));
     loaded.Checksum = reader.Checksum();
+    loaded.ValidUtf8 = reader.ValidUtf8();
     return loaded;
 }
 

@@ -27,6 +27,7 @@ struct TLoadedText {
     std::unique_ptr<TParaList> Store;
     TFileIdentity Identity;      // of the file read, as it was opened
     std::uint64_t Checksum = 0;  // TByteChecksum of the bytes read
+    bool ValidUtf8 = true;       // every paragraph read is valid UTF-8 (pure ASCII too)
 };
 
 // Reads the file `name` into a store made by `makeStore`, without trailing blanks at the

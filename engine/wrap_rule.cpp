@@ -1,8 +1,5 @@
 #include "engine/wrap_rule.h"
 
-#include <algorithm>
-#include <cstring>
-
 #include "engine/display_columns.h"
 
 namespace wendax {
@@ -26,29 +23,16 @@ std::int32_t SkipBlanks(std::string_view text, std::int32_t from, const TWrapPar
     return from;
 }
 
-// No byte above 127 among the n bytes at `from`, nor in the byte after them (which could be
-// a mark joining the last of them).
-bool IsAscii(const char* from, std::int32_t n, bool followed) {
-    unsigned char any = 0;
-    for (std::int32_t i = 0; i < n + (followed ? 1 : 0); ++i)
-        any |= static_cast<unsigned char>(from[i]);
-    return any < 0x80;
-}
-
 }  // namespace
 
-// Without a tab (or, in UTF-8, a byte above 127) among the first min(R, W) bytes every
-// character is one byte of one column, so the fit is min(R, W); only the others need the
-// character walk.
+// PassChars keeps the width below W, so only tabs and the character that reaches W take the
+// step below.
 std::int32_t LineFit(std::string_view text, std::int32_t start, TWrapParams params) {
-    const std::int32_t rest = static_cast<std::int32_t>(text.size()) - start;
-    const std::int32_t plain = std::min(rest, params.Width);
-    const char* from = text.data() + start;
-    if (std::memchr(from, '\t', static_cast<std::size_t>(plain)) == nullptr &&
-        (params.CharSet == chEightBit || IsAscii(from, plain, plain < rest)))
-        return plain;
+    const auto length = static_cast<std::int32_t>(text.size());
     std::int32_t width = 0;
-    for (std::int32_t at = start; at - start < rest;) {
+    for (std::int32_t at = start; at < length;) {
+        at = PassChars(params.CharSet, text, at, params.Width, width);
+        if (at == length) break;
         const TCharExtent c = CharAt(params.CharSet, text, at);
         const bool tab = text[static_cast<std::size_t>(at)] == '\t';
         const std::int32_t next =
@@ -58,7 +42,7 @@ std::int32_t LineFit(std::string_view text, std::int32_t start, TWrapParams para
         width = next;
         at = c.End;
     }
-    return rest;
+    return length - start;
 }
 
 std::int32_t NextLineStart(std::string_view text, std::int32_t start, TWrapParams params) {

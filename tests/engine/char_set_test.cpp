@@ -1,6 +1,7 @@
 // The characters of a paragraph in UTF-8 and 8-bit texts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,31 @@ TEST(CharSet, CellsWordsAndCase) {
               std::uint32_t{U'ǆ'});  // Latin Extended-B does not fold
 }
 
+namespace tables {
+struct TCodeRange {
+    char32_t First;
+    char32_t Last;
+};
+#include "engine/unicode_tables.inc"
+
+template <std::size_t N>
+bool In(const TCodeRange (&ranges)[N], char32_t code) {
+    return std::any_of(ranges, ranges + N,
+                       [code](const TCodeRange& r) { return code >= r.First && code <= r.Last; });
+}
+}  // namespace tables
+
+// The quick answers for common scripts agree with a plain search of the tables.
+TEST(CharSet, CodeCellsAgreeWithTheTables) {
+    for (char32_t code = 0; code < 0x10000; ++code) {
+        const int expected = code < 0x300                                ? 1
+                             : tables::In(tables::kZeroCellRanges, code) ? 0
+                             : tables::In(tables::kWideRanges, code)     ? 2
+                                                                         : 1;
+        ASSERT_EQ(CodeCells(code), expected) << std::hex << static_cast<std::uint32_t>(code);
+    }
+}
+
 // Every code point encodes and decodes back; validity of whole texts.
 TEST(CharSet, Utf8RoundTripsAndValidity) {
     for (char32_t code = 0; code <= 0x10FFFF; code += code < 0x3000 ? 1 : 97) {
@@ -93,6 +119,34 @@ TEST(CharSet, Utf8RoundTripsAndValidity) {
 
 // Every byte but NUL has its own character and comes back from it through UTF-8; a
 // character the table lacks is named.
+// Every lead and second byte with the borders of the continuation ranges after them: the
+// validity scan agrees with decoding code point by code point, and each valid code point
+// encodes back to its bytes.
+TEST(CharSet, ValidityAgreesWithDecodingOfEveryShortSequence) {
+    const unsigned char tails[] = {0x41, 0x80, 0x9F, 0xA0, 0xBF};
+    std::string text(4, ' ');
+    for (int b0 = 0; b0 < 256; ++b0)
+        for (int b1 = 0; b1 < 256; ++b1)
+            for (unsigned char b2 : tails)
+                for (unsigned char b3 : tails) {
+                    text = {static_cast<char>(b0), static_cast<char>(b1), static_cast<char>(b2),
+                            static_cast<char>(b3)};
+                    bool valid = true;
+                    for (std::int32_t at = 0; valid && at < 4;) {
+                        const TCodePoint cp = DecodeUtf8(text, at);
+                        std::string again;
+                        AppendUtf8(again, cp.Code);
+                        valid = cp.Valid;
+                        if (valid) {
+                            ASSERT_EQ(again, text.substr(static_cast<std::size_t>(at),
+                                                         static_cast<std::size_t>(cp.Bytes)));
+                        }
+                        at += cp.Bytes;
+                    }
+                    ASSERT_EQ(IsValidUtf8(text), valid) << b0 << " " << b1 << " " << int{b2};
+                }
+}
+
 TEST(CharSet, EightBitTableRoundTripsThroughUtf8) {
     std::string bytes;
     for (int byte = 1; byte < 256; ++byte)

@@ -4,9 +4,11 @@
 // generated corpus.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "engine/byte_checksum.h"
+#include "engine/char_set.h"
 #include "engine/text_file_errors.h"
 #include "engine/text_file_reader.h"
 #include "engine/text_file_writer.h"
@@ -291,6 +293,13 @@ std::string ModelWrite(const TModelFile& file) {
     return bytes;
 }
 
+// The text is UTF-8 when every paragraph is: a sequence cut by a line end or by a piece's
+// end counts as invalid.
+bool ModelValidUtf8(const TModelFile& file) {
+    return std::all_of(file.Paras.begin(), file.Paras.end(),
+                       [](const std::string& para) { return IsValidUtf8(para); });
+}
+
 TEST_F(TextFileTest, ReadingAndWritingAgreeWithTheModelWhereverReadsAreCut) {
     const std::uint32_t seed = 9001;
     std::mt19937 random(seed);
@@ -312,6 +321,7 @@ TEST_F(TextFileTest, ReadingAndWritingAgreeWithTheModelWhereverReadsAreCut) {
                      "] limit " + std::to_string(limit));
         ASSERT_EQ(Paragraphs(*text.Store), expected.Paras);
         ASSERT_EQ(LineEnds(*text.Store), expected.LineEnds);
+        ASSERT_EQ(text.ValidUtf8, ModelValidUtf8(expected));
         ASSERT_STORE_VALID(*text.Store);
         const std::string written = Save(*text.Store);
         ASSERT_EQ(written, ModelWrite(expected));
@@ -319,6 +329,30 @@ TEST_F(TextFileTest, ReadingAndWritingAgreeWithTheModelWhereverReadsAreCut) {
             ASSERT_EQ(written, bytes);
         }
     }
+}
+
+// Multi-byte characters, whole or cut by a line end, a piece's end, a trimmed blank or a
+// read, decide the character set as the paragraphs they end up in.
+TEST_F(TextFileTest, CharacterSetAgreesWithTheParagraphsWhereverReadsAndPiecesAreCut) {
+    const std::vector<std::string> pieces = {"a", " ",    "\t", "\r",      "\n",
+                                             "é", "日本", "😀",  "\xe6\x97"};
+    std::mt19937 random(4242);
+    int valid = 0;
+    for (int run = 0; run < 3000; ++run) {
+        std::string bytes;
+        const auto count = random() % 40;
+        for (std::uint32_t i = 0; i < count; ++i)
+            bytes += pieces[random() % (run % 3 == 0 ? pieces.size() : pieces.size() - 1)];
+        const auto limit =
+            static_cast<std::int32_t>(random() % 2 == 0 ? 1 + random() % 12 : kMaxParaLength);
+        const bool trim = random() % 2 == 0;
+        Files.ReadPiece = 1 + random() % 9;
+        const TLoadedText text = Load(bytes, trim, {limit});
+        ASSERT_EQ(text.ValidUtf8, ModelValidUtf8(ModelRead(bytes, limit, trim))) << "run " << run;
+        valid += text.ValidUtf8 ? 1 : 0;
+    }
+    EXPECT_GT(valid, 500);
+    EXPECT_LT(valid, 2500);
 }
 
 // The corpus: lines of every byte but NUL, CR and LF, byte 26 inside a line and at the end

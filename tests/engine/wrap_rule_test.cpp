@@ -1,6 +1,8 @@
 // The wrap rule and the tab expansion of display lines.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "engine/display_columns.h"
 #include "engine/para_wrapper.h"
 #include "engine/wrap_rule.h"
@@ -100,6 +102,24 @@ TEST(WrapRule, Utf8WrapMatchesTheCharacterModel) {
             text += pieces[(seed >> 16) % pieces.size()];
         }
         Wrapped(text, 1 + round % 7, 1 + round % 5, chUtf8);
+    }
+}
+
+// Long lines whose ASCII runs, of every length, meet tabs, multi-byte, wide, combining and
+// invalid bytes at every offset, wrapped at widths up to beyond the line, in both sets.
+TEST(WrapRule, LongLinesWrapAsTheCharacterModel) {
+    const std::vector<std::string> pieces = {
+        "the ", "abcdefgh", "well-",   " ",      "\t",     "é",    "λόγ",      "сл",
+        "日本", "😀",        "e\u0301", "\u0483", "\u200b", "\xff", "\xe6\x97", "\xc3"};
+    std::mt19937 random(13);
+    for (int round = 0; round < 2000; ++round) {
+        std::string text;
+        const auto length = random() % 400;
+        while (text.size() < length)
+            text += pieces[random() % pieces.size()];
+        const int width = 1 + static_cast<int>(random() % 120);
+        const int tabSize = 1 + static_cast<int>(random() % 9);
+        Wrapped(text, width, tabSize, round % 4 == 0 ? chEightBit : chUtf8);
     }
 }
 
