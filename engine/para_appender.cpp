@@ -9,18 +9,29 @@ namespace wendax {
 
 namespace {
 
+bool IsUtf8Continuation(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
 std::int32_t EffectiveLimit(const TParaList& store) {
     return std::clamp(store.ParaLengthLimit(), 1, kMaxParaLength);
 }
 
 // Length of the first piece of a text longer than `limit`: up to and including its last
-// blank among the first `limit` characters, or `limit` when there is none.
+// blank among the first `limit` bytes; when there is none, `limit` bytes, or fewer so that a
+// UTF-8 sequence crossing the limit goes whole to the next piece (a UTF-8 text stays UTF-8
+// however long its lines; in an 8-bit text the piece is merely shorter).
 std::size_t PieceLength(std::string_view text, std::int32_t limit) {
     const auto window = static_cast<std::size_t>(limit);
     for (std::size_t m = window; m > 0; --m) {
         if (IsBlank(text[m - 1])) return m;
     }
-    return window;
+    std::size_t start = window;
+    while (start > 0 && window - start < 3 && IsUtf8Continuation(text[start]))
+        --start;
+    if (start == 0 || start == window) return window;
+    const TCodePoint code = DecodeUtf8(text, static_cast<std::int32_t>(start));
+    return code.Valid && start + static_cast<std::size_t>(code.Bytes) > window ? start : window;
 }
 
 // The paragraph-count part of CheckLimits alone: with newBytes = -ByteCount the byte test
@@ -55,11 +66,17 @@ TEditorErrorCode AppendLine(TParaList& store, std::string_view line, bool trim, 
 }
 
 TLineAppender::TLineAppender(TParaList& store, bool trim) : FStore(store), FTrim(trim) {
-    FPending.reserve(static_cast<std::size_t>(Limit()) + 1);
+    FPending.reserve(PieceKnownAt());
 }
 
 std::int32_t TLineAppender::Limit() const {
     return EffectiveLimit(FStore);
+}
+
+// A piece is cut once the bytes after the limit hold the rest of any UTF-8 sequence that
+// crosses it (at most three), so that the cut is the one a whole line would get.
+std::size_t TLineAppender::PieceKnownAt() const {
+    return static_cast<std::size_t>(Limit()) + 3;
 }
 
 TEditorErrorCode TLineAppender::AddLine(std::string_view line, TLineEnd end) {
@@ -76,7 +93,7 @@ void TLineAppender::AddPart(std::string_view part) {
         return;
     }
     FPending.append(part);
-    while (!FParaLimitHit && FPending.size() > static_cast<std::size_t>(Limit()))
+    while (!FParaLimitHit && FPending.size() >= PieceKnownAt())
         CutPiece();
 }
 

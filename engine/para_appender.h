@@ -44,6 +44,7 @@ class TLineAppender {
 
   private:
     std::int32_t Limit() const;
+    std::size_t PieceKnownAt() const;
     void CutPiece();
 
     TParaList& FStore;

@@ -256,6 +256,15 @@ TLineEnd ModelStyle(const Ends& ends) {
     return count(leCrLf) > count(leLf) ? leCrLf : leLf;
 }
 
+// The first `limit` bytes of `text`, less a valid UTF-8 sequence that reaches past them
+// unless it is the first.
+std::size_t UnsplitLength(std::string_view text, std::int32_t limit) {
+    std::int32_t at = 0;
+    while (at + DecodeUtf8(text, at).Bytes <= limit)
+        at += DecodeUtf8(text, at).Bytes;
+    return static_cast<std::size_t>(at == 0 ? limit : at);
+}
+
 TModelFile ModelRead(const std::string& bytes, std::int32_t limit, bool trim) {
     TModelFile file;
     const std::vector<TModelLine> lines = ModelLines(bytes);
@@ -265,7 +274,7 @@ TModelFile ModelRead(const std::string& bytes, std::int32_t limit, bool trim) {
             if (take > static_cast<std::size_t>(limit)) {
                 const std::size_t blank =
                     line.Text.substr(0, static_cast<std::size_t>(limit)).find_last_of(" \t");
-                take = blank == std::string::npos ? static_cast<std::size_t>(limit) : blank + 1;
+                take = blank == std::string::npos ? UnsplitLength(line.Text, limit) : blank + 1;
             }
             std::string piece = line.Text.substr(0, take);
             const bool last = take == line.Text.size();
